@@ -1,0 +1,191 @@
+#include "platform/LinuxPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStyleHints>
+#include <QUrl>
+#include <QWidget>
+
+#include <climits>
+#include <clocale>
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace quorvant::platform {
+
+namespace {
+
+// The settings speak of single characters; a multi-byte separator (such as
+// the narrow no-break space of some locales) is best shown as a blank.
+std::string SingleChar(const char* text)
+{
+    if (!text || !*text)
+        return {};
+    const unsigned char first = static_cast<unsigned char>(*text);
+    if (first >= 0x80)
+        return " ";
+    return std::string(1, static_cast<char>(first));
+}
+
+QString ShowableLineBreaks(const std::string& text)
+{
+    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    s.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+}  // namespace
+
+LinuxPlatform::LinuxPlatform() = default;
+
+std::string LinuxPlatform::KnownConfigFolder()
+{
+    std::string folder;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') {
+        folder = xdg;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (!home || home[0] != '/') {
+            const passwd* pw = getpwuid(getuid());
+            home = pw ? pw->pw_dir : nullptr;
+        }
+        if (!home || home[0] != '/')
+            return {};
+        folder = std::string(home) + "/.config";
+    }
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
+std::string LinuxPlatform::ProgramFilePath()
+{
+    char buffer[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0)
+        return {};
+    return std::string(buffer, static_cast<std::size_t>(n));
+}
+
+std::string LinuxPlatform::IntlValue(const std::string& key, const std::string& Default)
+{
+    const lconv* lc = std::localeconv();
+    if (!lc)
+        return Default;
+    if (key == "sDecimal") {
+        const std::string value = SingleChar(lc->decimal_point);
+        return value.empty() ? Default : value;
+    }
+    if (key == "sThousand") {
+        const std::string value = SingleChar(lc->thousands_sep);
+        return value.empty() ? Default : value;
+    }
+    if (key == "iCurrDigits")
+        return lc->frac_digits == CHAR_MAX ? Default : std::to_string(int(lc->frac_digits));
+    if (key == "sCurrency")
+        return lc->currency_symbol && *lc->currency_symbol ? std::string(lc->currency_symbol) : Default;
+    if (key == "iCurrency") {
+        // 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $".
+        if (lc->p_cs_precedes == CHAR_MAX)
+            return Default;
+        const bool precedes = lc->p_cs_precedes == 1;
+        const bool spaced = lc->p_sep_by_space == 1;
+        return std::to_string(precedes ? (spaced ? 2 : 0) : (spaced ? 3 : 1));
+    }
+    if (key == "iNegCurr") {
+        // 0 "($1)" when the locale brackets negative amounts, else 1 "-$1".
+        if (lc->n_sign_posn == CHAR_MAX)
+            return Default;
+        return lc->n_sign_posn == 0 ? "0" : "1";
+    }
+    if (key == "sList") {
+        const std::string decimal = SingleChar(lc->decimal_point);
+        return decimal == "," ? ";" : ",";
+    }
+    return Default;
+}
+
+std::intptr_t LinuxPlatform::ShellExecute(WindowHandle, const std::string& verb, const std::string& file,
+                                          const std::string&, const std::string&, int)
+{
+    constexpr std::intptr_t Success = 42, FileNotFound = 2, NoAssociation = 31;
+    if (verb != "open")
+        return NoAssociation;
+    const QString target = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
+    QUrl url;
+    if (target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) {
+        url = QUrl(target, QUrl::TolerantMode);
+    } else {
+        if (!QFileInfo::exists(target))
+            return FileNotFound;
+        url = QUrl::fromLocalFile(target);
+    }
+    if (!url.isValid())
+        return FileNotFound;
+    return QDesktopServices::openUrl(url) ? Success : FileNotFound;
+}
+
+void LinuxPlatform::MessageBeep()
+{
+    QApplication::beep();
+}
+
+std::string LinuxPlatform::ClipboardText()
+{
+    if (!QGuiApplication::clipboard())
+        return {};
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void LinuxPlatform::SetClipboardText(const std::string& text)
+{
+    if (QGuiApplication::clipboard())
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+int LinuxPlatform::CaretBlinkTime()
+{
+    // Qt gives a whole on-off cycle; the caret toggles every half of it.
+    const int cycle = QGuiApplication::styleHints()->cursorFlashTime();
+    return cycle > 0 ? cycle / 2 : 530;
+}
+
+bool LinuxPlatform::GetVersionEx(OsVersionInfo& info)
+{
+    if (info.SizeOfRecord != 148)
+        return false;
+    // The desktop behaves like version 6: cues hidden until Alt, themed drawing.
+    info.MajorVersion = 6;
+    info.MinorVersion = 1;
+    info.BuildNumber = 0;
+    info.PlatformId = 2;
+    return true;
+}
+
+bool LinuxPlatform::ThemesEnabled()
+{
+    return true;
+}
+
+void LinuxPlatform::ShowMessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
+                                   MessageBoxIcon icon)
+{
+    QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case MessageBoxIcon::Information: qtIcon = QMessageBox::Information; break;
+    case MessageBoxIcon::Error: qtIcon = QMessageBox::Critical; break;
+    case MessageBoxIcon::Warning: qtIcon = QMessageBox::Warning; break;
+    case MessageBoxIcon::None: break;
+    }
+    QMessageBox box(qtIcon, QString::fromStdString(caption), ShowableLineBreaks(text), QMessageBox::Ok,
+                    static_cast<QWidget*>(owner));
+    box.exec();
+}
+
+}  // namespace quorvant::platform

@@ -1,0 +1,26 @@
+#pragma once
+// Profile (INI) file functions: sections and keys match without regard to
+// case, blanks and one pair of enclosing quotes are stripped from values on
+// reading, values are read up to 2047 characters, existing sections and keys
+// keep their place and new ones are appended. Files are written with CR LF
+// line ends; LF-only files read as well. Every write replaces the whole file
+// atomically, so a crash or a full disk never leaves it half-written.
+
+#include <string>
+
+namespace quorvant::platform {
+
+inline constexpr std::size_t MaxProfileValue = 2047;
+
+// The value of Key in Section of the file at Path, or Default when the file,
+// the section or the key is missing.
+std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& Default, const std::string& path);
+
+// Sets Key in Section to Value, creating the file, section or key as needed.
+// false when the file cannot be written (missing or read-only folder,
+// read-only file, full disk); the file is then unchanged.
+bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                               const std::string& value, const std::string& path);
+
+}  // namespace quorvant::platform
