@@ -6,7 +6,10 @@
 // line ends; LF-only files read as well. Every write replaces the whole file
 // atomically, so a crash or a full disk never leaves it half-written.
 
+#include <optional>
 #include <string>
+
+#include "platform/ProfileDocument.h"
 
 namespace quorvant::platform {
 
@@ -22,5 +25,12 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 // read-only file, full disk); the file is then unchanged.
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& path);
+
+// The file as a document; empty when it is missing or cannot be read (a
+// folder, a dangling or looping link).
+ProfileDocument ReadProfileDocument(const std::string& path);
+// Replaces the file with the document through a temporary file in the same
+// folder; false (and the old file untouched) on any failure.
+bool ReplaceProfileDocument(const std::string& path, const ProfileDocument& document);
 
 }  // namespace quorvant::platform

@@ -1,0 +1,42 @@
+#pragma once
+// The settings file's reader and writer: the file is read once when opened;
+// every write goes straight to the file (replacing it atomically), as the
+// profile functions do, and raises SettingsWriteError when it fails.
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/ProfileDocument.h"
+
+namespace quorvant {
+
+class SettingsWriteError : public std::runtime_error {
+public:
+    explicit SettingsWriteError(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
+};
+
+class IniFile {
+public:
+    // A missing or unreadable file is not an error: it reads as empty.
+    IniFile(std::string path, char decimalSeparator);
+
+    const std::string& FileName() const { return path_; }
+
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& Default) const;
+    // Default when missing, empty, or no number in the file's format.
+    double ReadReal(const std::string& section, const std::string& key, double Default) const;
+    // An integer, decimal or hexadecimal; non-zero is true; Default when
+    // missing or when the text is no integer.
+    bool ReadFlag(const std::string& section, const std::string& key, bool Default) const;
+
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    void WriteReal(const std::string& section, const std::string& key, double value);
+    void WriteFlag(const std::string& section, const std::string& key, bool value);
+
+private:
+    std::string path_;
+    char decimalSeparator_;
+    platform::ProfileDocument document_;
+};
+
+}  // namespace quorvant

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "platform/RecordingPlatform.h"
+#include "support/TempFolder.h"
+#include "worksheet/IniFile.h"
+#include "worksheet/SettingsFile.h"
+
+using namespace quorvant;
+using quorvant::testing::ReadFile;
+using quorvant::testing::TempFolder;
+using quorvant::testing::WriteFile;
+
+namespace {
+
+const char* const DefaultFile =
+    "[LastValues]\r\nPurchasePrice=120000\r\nDownPaymentPercent=10\r\nTerm=30\r\nInterest=6.75\r\n"
+    "OriginationFees=1200\r\nPoints=1200\r\nPrepaidInterest=500\r\nMIP=500\r\nBuydown=0\r\n"
+    "FloodCheck=50\r\nTaxService=50\r\nOther1=0\r\nOther2=0\r\n[GeneralValues]\r\nRun=1\r\n";
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { platform::SetPlatform(std::make_unique<platform::RecordingPlatform>()); }
+    void TearDown() override { platform::SetPlatform(nullptr); }
+
+    SettingsValues LoadText(const std::string& text)
+    {
+        WriteFile(path, text);
+        return LoadSettings(path, '.');
+    }
+
+    TempFolder dir;
+    std::string path = SettingsFilePath(dir.Path(), ProductSubfolderName);
+    std::string folder = dir.Path() + "/Quorvant";
+};
+
+}  // namespace
+
+TEST_F(SettingsFileTest, PathIsBuiltWhole)
+{
+    EXPECT_EQ(dir.Path() + "/Quorvant/quorvant.ini", path);
+    const std::string deep(300, 'd');
+    EXPECT_EQ("/" + deep + "/Quorvant/quorvant.ini", SettingsFilePath("/" + deep, ProductSubfolderName));
+}
+
+TEST_F(SettingsFileTest, FirstRunWritesTheSixteenLinesAndCreatesTheFolder)
+{
+    const SettingsValues loaded = LoadSettings(path, '.');
+    EXPECT_EQ(DefaultInputs(), loaded.LastValues);
+    EXPECT_FALSE(loaded.Run);
+    SaveSettings(path, {loaded.LastValues, true}, '.');
+    EXPECT_EQ(DefaultFile, ReadFile(path));
+    const SettingsValues again = LoadSettings(path, '.');
+    EXPECT_EQ(DefaultInputs(), again.LastValues);
+    EXPECT_TRUE(again.Run);
+}
+
+TEST_F(SettingsFileTest, BadValuesFallBackToTheirDefaultsOnly)
+{
+    ASSERT_TRUE(platform::ThePlatform().ForceDirectories(folder));
+    const SettingsValues values = LoadText("[lastvalues]\nPoints=abc\nInterest=\nTerm=1e999\n"
+                                           "MIP=" + std::string(100000, '7') + "\nPurchasePrice= 99000 \n"
+                                           "TaxService=\"75\"\nBuydown=1\nBuydown=2\nOther2=1.5E-7\n");
+    WorksheetInputs expected = DefaultInputs();
+    expected.PurchasePrice = 99000;
+    expected.TaxService = 75;
+    expected.Buydown = 1;  // the first of duplicate keys wins
+    expected.Other2 = 1.5e-7;
+    EXPECT_EQ(expected, values.LastValues);  // MIP: cut at 2047 digits, far beyond the double range
+    EXPECT_FALSE(values.Run);
+}
+
+TEST_F(SettingsFileTest, GarbageAndMissingSectionsReadAsDefaults)
+{
+    ASSERT_TRUE(platform::ThePlatform().ForceDirectories(folder));
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 131 + 7) % 256);
+    EXPECT_EQ(DefaultInputs(), LoadText(garbage).LastValues);
+    EXPECT_EQ(DefaultInputs(), LoadText(std::string(1000, '\0')).LastValues);
+    const SettingsValues onlyInterest = LoadText("[LastValues]\r\nInterest=7.5\r\n");
+    WorksheetInputs expected = DefaultInputs();
+    expected.Interest = 7.5;
+    EXPECT_EQ(expected, onlyInterest.LastValues);
+    EXPECT_EQ(DefaultInputs(), LoadText("[Other]\r\nInterest=7.5\r\n").LastValues);
+}
+
+TEST_F(SettingsFileTest, RunFlag)
+{
+    ASSERT_TRUE(platform::ThePlatform().ForceDirectories(folder));
+    const struct {
+        const char* line;
+        bool run;
+    } rows[] = {{"Run=1", true},     {"Run=0", false},  {"Run=", false},    {"Run=no", false},
+                {"Run=0x10", true},  {"Run=-1", true},  {"Run=$0", false},  {"run = 7 ", true},
+                {"Run=1.0", false}, {"", false}};
+    for (const auto& row : rows)
+        EXPECT_EQ(row.run, LoadText(std::string("[GeneralValues]\r\n") + row.line + "\r\n").Run) << row.line;
+}
+
+TEST_F(SettingsFileTest, SavingKeepsOtherSectionsAndTheOtherLocalesFileReadsAsDefaults)
+{
+    ASSERT_TRUE(platform::ThePlatform().ForceDirectories(folder));
+    WriteFile(path, "[Window]\r\nLeft=10\r\n[LastValues]\r\nTerm=15\r\n");
+    WorksheetInputs values = DefaultInputs();
+    values.Interest = 6.5;
+    SaveSettings(path, {values, true}, ',');
+    const std::string text = ReadFile(path);
+    EXPECT_EQ(0u, text.find("[Window]\r\nLeft=10\r\n[LastValues]\r\nTerm=30\r\nPurchasePrice=120000\r\n"));
+    EXPECT_NE(std::string::npos, text.find("Interest=6,5\r\n"));
+    EXPECT_EQ(6.75, LoadSettings(path, '.').LastValues.Interest);
+    EXPECT_EQ(6.5, LoadSettings(path, ',').LastValues.Interest);
+}
+
+TEST_F(SettingsFileTest, FailedSaveNamesThePathAndKeepsTheOldFile)
+{
+    ASSERT_TRUE(platform::ThePlatform().ForceDirectories(folder));
+    WriteFile(path, DefaultFile);
+    WorksheetInputs values = DefaultInputs();
+    values.Interest = 9;
+
+    chmod(path.c_str(), 0444);
+    try {
+        SaveSettings(path, {values, true}, '.');
+        FAIL() << "no error";
+    } catch (const SettingsWriteError& e) {
+        EXPECT_EQ("Unable to write to " + path, e.what());
+    }
+    EXPECT_EQ(DefaultFile, ReadFile(path));
+    chmod(path.c_str(), 0644);
+
+    chmod(folder.c_str(), 0555);
+    EXPECT_THROW(SaveSettings(path, {values, true}, '.'), SettingsWriteError);
+    chmod(folder.c_str(), 0755);
+    EXPECT_EQ(DefaultFile, ReadFile(path));
+
+    // A failed folder lookup never writes under the root folder.
+    EXPECT_THROW(SaveSettings(SettingsFilePath("", ProductSubfolderName), {values, true}, '.'),
+                 SettingsWriteError);
+}
+
+TEST_F(SettingsFileTest, WritesBeforeAFailureStayWritten)
+{
+    ASSERT_TRUE(platform::ThePlatform().ForceDirectories(folder));
+    IniFile file(path, '.');
+    file.WriteReal("LastValues", "PurchasePrice", 5);
+    chmod(path.c_str(), 0444);
+    EXPECT_THROW(file.WriteReal("LastValues", "Term", 7), SettingsWriteError);
+    chmod(path.c_str(), 0644);
+    EXPECT_EQ("[LastValues]\r\nPurchasePrice=5\r\n", ReadFile(path));
+}
