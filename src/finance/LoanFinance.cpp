@@ -1,6 +1,5 @@
 #include "finance/LoanFinance.h"
 
-#include <cfloat>
 #include <cmath>
 
 #include "finance/MathError.h"
@@ -13,38 +12,41 @@ namespace {
 
 using Extended = long double;
 
-// Rounds to double, raising on a result outside the double range.
-double Named(Extended value)
+[[noreturn, gnu::noinline, gnu::cold]] void Raise(MathError::Kind kind)
 {
-    if (std::isnan(value))
-        throw MathError(MathError::Kind::InvalidOperation);
-    if (std::fabs(value) > static_cast<Extended>(DBL_MAX))
-        throw MathError(MathError::Kind::Overflow);
-    return static_cast<double>(value);
+    throw MathError(kind);
 }
 
-Extended Ln(Extended x)
+// Rounds to double, raising on a result outside the double range. The test
+// runs on the double: a value beyond the range has rounded to infinity.
+[[gnu::always_inline]] inline double Named(Extended value)
 {
-    if (x < 0 || std::isnan(x))
-        throw MathError(MathError::Kind::InvalidOperation);
-    if (x == 0)
-        throw MathError(MathError::Kind::DivisionByZero);
+    const double rounded = static_cast<double>(value);
+    if (!std::isfinite(rounded)) [[unlikely]]
+        Raise(std::isnan(rounded) ? MathError::Kind::InvalidOperation : MathError::Kind::Overflow);
+    return rounded;
+}
+
+[[gnu::always_inline]] inline Extended Ln(Extended x)
+{
+    if (!(x > 0)) [[unlikely]]
+        Raise(x == 0 ? MathError::Kind::DivisionByZero : MathError::Kind::InvalidOperation);
     return std::log(x);
 }
 
-Extended Divide(Extended numerator, Extended denominator)
+[[gnu::always_inline]] inline Extended Divide(Extended numerator, Extended denominator)
 {
-    if (denominator == 0)
-        throw MathError(numerator == 0 ? MathError::Kind::InvalidOperation : MathError::Kind::DivisionByZero);
+    if (denominator == 0) [[unlikely]]
+        Raise(numerator == 0 ? MathError::Kind::InvalidOperation : MathError::Kind::DivisionByZero);
     return numerator / denominator;
 }
 
 // e^t as a double; underflow is not an error.
-double ExpToDouble(Extended t)
+[[gnu::always_inline]] inline double ExpToDouble(Extended t)
 {
     // ln(DBL_MAX) is about 709.78: anything above cannot be a double.
-    if (t > static_cast<Extended>(709.782712893384))
-        throw MathError(MathError::Kind::Overflow);
+    if (t > static_cast<Extended>(709.782712893384)) [[unlikely]]
+        Raise(MathError::Kind::Overflow);
     return Named(std::exp(t));
 }
 
@@ -64,6 +66,8 @@ double ClampedPower(double Base, double Exponent)
 {
     if (Base == 0)
         return 0;
+    if (Base < 0) [[unlikely]]
+        Raise(MathError::Kind::InvalidOperation);
     double t = Named(Ln(Base) * Exponent);
     if (t > 88)
         t = 88;
@@ -73,8 +77,9 @@ double ClampedPower(double Base, double Exponent)
 double AnnuityDueFactor(std::int32_t Periods, double PeriodRate)
 {
     double acc = Named(Divide(1, Extended(1) + PeriodRate) + 1);
+    // The base is the same for every term.
+    const double b = Named(Extended(1) + PeriodRate);
     for (std::int32_t i = 2; i < Periods; ++i) {
-        const double b = Named(Extended(1) + PeriodRate);
         const double term = Named(Divide(1, ClampedPower(b, static_cast<double>(i))));
         acc = Named(Extended(acc) + term);
     }
