@@ -57,7 +57,10 @@ std::string LinuxPlatform::KnownConfigFolder()
         }
         if (!home || home[0] != '/')
             return {};
-        folder = std::string(home) + "/.config";
+        folder = home;
+        while (folder.size() > 1 && folder.back() == '/')
+            folder.pop_back();
+        folder += folder == "/" ? ".config" : "/.config";
     }
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
