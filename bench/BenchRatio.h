@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <iostream>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,12 +21,13 @@ struct RatioPair {
 
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
+    // Plain output: the log is read by people and scripts, not terminals.
+    RecordingReporter() : ConsoleReporter(OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const auto& run : runs)
             if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                perIteration[run.run_name.function_name] =
-                    run.GetAdjustedRealTime();
+                perIteration[run.run_name.function_name] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> perIteration;
@@ -36,6 +38,7 @@ inline int RunWithRatios(int argc, char** argv, const std::vector<RatioPair>& pa
     benchmark::Initialize(&argc, argv);
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::cout.flush();  // the table goes through the stream, the ratios through stdio
     int missing = 0;
     for (const auto& pair : pairs) {
         const auto m = reporter.perIteration.find(pair.measured);
@@ -52,4 +55,4 @@ inline int RunWithRatios(int argc, char** argv, const std::vector<RatioPair>& pa
     return missing ? 1 : 0;
 }
 
-}  // namespace quorvant::bench
+} // namespace quorvant::bench

@@ -38,7 +38,7 @@ void Floor(benchmark::State& state)
     }
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK(DefaultCalculation);
 BENCHMARK(Floor);

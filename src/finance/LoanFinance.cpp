@@ -50,7 +50,7 @@ using Extended = long double;
     return Named(std::exp(t));
 }
 
-}  // namespace
+} // namespace
 
 double LoanPayment(std::int32_t Periods, double Principal, double PeriodRate)
 {
@@ -107,4 +107,4 @@ double SolveApr(std::int32_t Years, double AmountFinanced, double Payment)
     return g;
 }
 
-}  // namespace quorvant
+} // namespace quorvant

@@ -21,4 +21,4 @@ double ClampedPower(double Base, double Exponent);
 // Years * 12 months is worth AmountFinanced: 30 secant steps from 12.5 %.
 double SolveApr(std::int32_t Years, double AmountFinanced, double Payment);
 
-}  // namespace quorvant
+} // namespace quorvant

@@ -17,13 +17,16 @@ private:
     static const char* Message(Kind kind)
     {
         switch (kind) {
-        case Kind::InvalidOperation: return "Invalid floating point operation";
-        case Kind::DivisionByZero: return "Floating point division by zero";
-        case Kind::Overflow: return "Floating point overflow";
+        case Kind::InvalidOperation:
+            return "Invalid floating point operation";
+        case Kind::DivisionByZero:
+            return "Floating point division by zero";
+        case Kind::Overflow:
+            return "Floating point overflow";
         }
         return "Floating point error";
     }
     Kind kind_;
 };
 
-}  // namespace quorvant
+} // namespace quorvant

@@ -13,7 +13,7 @@ bool SameName(const std::string& a, const std::string& b)
                       std::tolower(static_cast<unsigned char>(y));
            });
 }
-}  // namespace
+} // namespace
 
 LibraryTable::Library* LibraryTable::Find(const std::string& name)
 {
@@ -101,4 +101,4 @@ int LibraryTable::TotalLoads(const std::string& name) const
     return library ? library->totalLoads : 0;
 }
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

@@ -47,4 +47,4 @@ private:
     std::vector<std::unique_ptr<Library>> libraries_;
 };
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

@@ -40,7 +40,7 @@ QString ShowableLineBreaks(const std::string& text)
     return s;
 }
 
-}  // namespace
+} // namespace
 
 LinuxPlatform::LinuxPlatform() = default;
 
@@ -122,7 +122,8 @@ std::intptr_t LinuxPlatform::ShellExecute(WindowHandle, const std::string& verb,
         return NoAssociation;
     const QString target = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
     QUrl url;
-    if (target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) {
+    if (target.contains(QLatin1String("://")) ||
+        target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) {
         url = QUrl(target, QUrl::TolerantMode);
     } else {
         if (!QFileInfo::exists(target))
@@ -181,14 +182,21 @@ void LinuxPlatform::ShowMessageBox(WindowHandle owner, const std::string& text, 
 {
     QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
     switch (icon) {
-    case MessageBoxIcon::Information: qtIcon = QMessageBox::Information; break;
-    case MessageBoxIcon::Error: qtIcon = QMessageBox::Critical; break;
-    case MessageBoxIcon::Warning: qtIcon = QMessageBox::Warning; break;
-    case MessageBoxIcon::None: break;
+    case MessageBoxIcon::Information:
+        qtIcon = QMessageBox::Information;
+        break;
+    case MessageBoxIcon::Error:
+        qtIcon = QMessageBox::Critical;
+        break;
+    case MessageBoxIcon::Warning:
+        qtIcon = QMessageBox::Warning;
+        break;
+    case MessageBoxIcon::None:
+        break;
     }
     QMessageBox box(qtIcon, QString::fromStdString(caption), ShowableLineBreaks(text), QMessageBox::Ok,
                     static_cast<QWidget*>(owner));
     box.exec();
 }
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

@@ -25,4 +25,4 @@ public:
                         MessageBoxIcon icon) override;
 };
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

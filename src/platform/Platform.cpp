@@ -13,7 +13,7 @@ std::unique_ptr<Platform>& Current()
     static std::unique_ptr<Platform> current;
     return current;
 }
-}  // namespace
+} // namespace
 
 Platform::Platform() = default;
 Platform::~Platform() = default;
@@ -59,4 +59,4 @@ std::unique_ptr<Platform> SetPlatform(std::unique_ptr<Platform> platform)
     return platform;
 }
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

@@ -53,9 +53,9 @@ public:
     char DecimalSeparator();
 
     // Shell "open": a result above 32 means success.
-    virtual std::intptr_t ShellExecute(WindowHandle parent, const std::string& verb,
-                                       const std::string& file, const std::string& parameters,
-                                       const std::string& directory, int showCommand) = 0;
+    virtual std::intptr_t ShellExecute(WindowHandle parent, const std::string& verb, const std::string& file,
+                                       const std::string& parameters, const std::string& directory,
+                                       int showCommand) = 0;
     virtual void MessageBeep() = 0;
     virtual std::string ClipboardText() = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
@@ -67,8 +67,8 @@ public:
     virtual bool ThemesEnabled() = 0;
 
     // Modal message box with one OK button; returns when it is answered.
-    virtual void ShowMessageBox(WindowHandle owner, const std::string& text,
-                                const std::string& caption, MessageBoxIcon icon) = 0;
+    virtual void ShowMessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
+                                MessageBoxIcon icon) = 0;
 
     // Named libraries and their entry points ("dwmapi.dll", "hhctrl.ocx").
     LibraryTable& Libraries() { return libraries_; }
@@ -83,4 +83,4 @@ bool HasPlatform();
 // Installs a platform and returns the previous one (may be null).
 std::unique_ptr<Platform> SetPlatform(std::unique_ptr<Platform> platform);
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

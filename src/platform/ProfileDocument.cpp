@@ -26,7 +26,8 @@ std::string_view Trim(std::string_view s)
 bool SameText(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -47,11 +48,12 @@ std::optional<std::string_view> HeaderName(std::string_view line)
 std::string OneLine(std::string_view s)
 {
     std::string out(s);
-    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return out;
 }
 
-}  // namespace
+} // namespace
 
 ProfileDocument ProfileDocument::Parse(std::string_view text)
 {
@@ -144,4 +146,4 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), entry);
 }
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

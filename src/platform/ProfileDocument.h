@@ -37,4 +37,4 @@ private:
     std::vector<std::string> lines_;
 };
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

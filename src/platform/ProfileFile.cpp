@@ -67,7 +67,7 @@ std::string FolderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-}  // namespace
+} // namespace
 
 ProfileDocument ReadProfileDocument(const std::string& path)
 {
@@ -126,12 +126,12 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
     return ReadProfileDocument(path).Get(section, key).value_or(Default);
 }
 
-bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& path)
+bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
+                               const std::string& path)
 {
     ProfileDocument document = ReadProfileDocument(path);
     document.Set(section, key, value);
     return ReplaceProfileDocument(path, document);
 }
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

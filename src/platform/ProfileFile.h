@@ -23,8 +23,8 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 // Sets Key in Section to Value, creating the file, section or key as needed.
 // false when the file cannot be written (missing or read-only folder,
 // read-only file, full disk); the file is then unchanged.
-bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& path);
+bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
+                               const std::string& path);
 
 // The file as a document; empty when it is missing or cannot be read (a
 // folder, a dangling or looping link).
@@ -33,4 +33,4 @@ ProfileDocument ReadProfileDocument(const std::string& path);
 // folder; false (and the old file untouched) on any failure.
 bool ReplaceProfileDocument(const std::string& path, const ProfileDocument& document);
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

@@ -34,4 +34,4 @@ void RecordingPlatform::ShowMessageBox(WindowHandle owner, const std::string& te
         onMessageBox(messageBoxes.back());
 }
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

@@ -44,7 +44,7 @@ public:
     // Answers, settable by tests.
     std::string configFolder;
     std::string programFilePath = "/opt/quorvant/quorvant";
-    std::map<std::string, std::string> intl;  // missing keys give the caller's default
+    std::map<std::string, std::string> intl; // missing keys give the caller's default
     std::intptr_t shellResult = 42;
     int caretBlinkTime = 530;
     bool versionQuerySucceeds = true;
@@ -60,4 +60,4 @@ public:
     std::vector<MessageBoxRecord> messageBoxes;
 };
 
-}  // namespace quorvant::platform
+} // namespace quorvant::platform

@@ -53,4 +53,4 @@ void IniFile::WriteFlag(const std::string& section, const std::string& key, bool
     WriteString(section, key, value ? "1" : "0");
 }
 
-}  // namespace quorvant
+} // namespace quorvant

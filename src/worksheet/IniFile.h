@@ -22,7 +22,8 @@ public:
 
     const std::string& FileName() const { return path_; }
 
-    std::string ReadString(const std::string& section, const std::string& key, const std::string& Default) const;
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& Default) const;
     // Default when missing, empty, or no number in the file's format.
     double ReadReal(const std::string& section, const std::string& key, double Default) const;
     // An integer, decimal or hexadecimal; non-zero is true; Default when
@@ -39,4 +40,4 @@ private:
     platform::ProfileDocument document_;
 };
 
-}  // namespace quorvant
+} // namespace quorvant

@@ -32,7 +32,7 @@ inline constexpr std::size_t WorksheetResultCount = 5;
 struct WorksheetInputs {
     double PurchasePrice = 0;
     double DownPaymentPercent = 0;
-    double Term = 0;  // years
+    double Term = 0; // years
     double Interest = 0;
     double OriginationFees = 0;
     double Points = 0;
@@ -41,18 +41,26 @@ struct WorksheetInputs {
     double Buydown = 0;
     double FloodCheck = 0;
     double TaxService = 0;
-    double Other1 = 0;  // appraisal
-    double Other2 = 0;  // other loan and closing fees
+    double Other1 = 0; // appraisal
+    double Other2 = 0; // other loan and closing fees
 
     double& operator[](WorksheetInput input) { return this->*Members[static_cast<std::size_t>(input)]; }
     double operator[](WorksheetInput input) const { return this->*Members[static_cast<std::size_t>(input)]; }
     bool operator==(const WorksheetInputs&) const = default;
 
     static constexpr std::array<double WorksheetInputs::*, WorksheetInputCount> Members{
-        &WorksheetInputs::PurchasePrice,   &WorksheetInputs::DownPaymentPercent, &WorksheetInputs::Term,
-        &WorksheetInputs::Interest,        &WorksheetInputs::OriginationFees,    &WorksheetInputs::Points,
-        &WorksheetInputs::PrepaidInterest, &WorksheetInputs::MIP,                &WorksheetInputs::Buydown,
-        &WorksheetInputs::FloodCheck,      &WorksheetInputs::TaxService,         &WorksheetInputs::Other1,
+        &WorksheetInputs::PurchasePrice,
+        &WorksheetInputs::DownPaymentPercent,
+        &WorksheetInputs::Term,
+        &WorksheetInputs::Interest,
+        &WorksheetInputs::OriginationFees,
+        &WorksheetInputs::Points,
+        &WorksheetInputs::PrepaidInterest,
+        &WorksheetInputs::MIP,
+        &WorksheetInputs::Buydown,
+        &WorksheetInputs::FloodCheck,
+        &WorksheetInputs::TaxService,
+        &WorksheetInputs::Other1,
         &WorksheetInputs::Other2,
     };
 };
@@ -71,22 +79,35 @@ struct LoanWorksheet : WorksheetInputs {
 inline double& LoanWorksheet::operator[](WorksheetResult result)
 {
     switch (result) {
-    case WorksheetResult::DownPayment: return DownPayment;
-    case WorksheetResult::LoanAmount: return LoanAmount;
-    case WorksheetResult::MonthlyPayment: return MonthlyPayment;
-    case WorksheetResult::FixedFeesTotal: return FixedFeesTotal;
-    case WorksheetResult::Apr: break;
+    case WorksheetResult::DownPayment:
+        return DownPayment;
+    case WorksheetResult::LoanAmount:
+        return LoanAmount;
+    case WorksheetResult::MonthlyPayment:
+        return MonthlyPayment;
+    case WorksheetResult::FixedFeesTotal:
+        return FixedFeesTotal;
+    case WorksheetResult::Apr:
+        break;
     }
     return Apr;
 }
 
 // Every input in table order, for loops.
 inline constexpr std::array<WorksheetInput, WorksheetInputCount> AllWorksheetInputs{
-    WorksheetInput::PurchasePrice,   WorksheetInput::DownPaymentPercent, WorksheetInput::Term,
-    WorksheetInput::Interest,        WorksheetInput::OriginationFees,    WorksheetInput::Points,
-    WorksheetInput::PrepaidInterest, WorksheetInput::MIP,                WorksheetInput::Buydown,
-    WorksheetInput::FloodCheck,      WorksheetInput::TaxService,         WorksheetInput::Other1,
+    WorksheetInput::PurchasePrice,
+    WorksheetInput::DownPaymentPercent,
+    WorksheetInput::Term,
+    WorksheetInput::Interest,
+    WorksheetInput::OriginationFees,
+    WorksheetInput::Points,
+    WorksheetInput::PrepaidInterest,
+    WorksheetInput::MIP,
+    WorksheetInput::Buydown,
+    WorksheetInput::FloodCheck,
+    WorksheetInput::TaxService,
+    WorksheetInput::Other1,
     WorksheetInput::Other2,
 };
 
-}  // namespace quorvant
+} // namespace quorvant

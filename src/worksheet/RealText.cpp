@@ -20,8 +20,8 @@ std::string FormatReal(double value, char decimalSeparator)
     // Round to 15 significant digits first; the rounded exponent decides
     // between fixed and exponent form.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const std::size_t e = text.find('e');
     std::string digits;
@@ -69,8 +69,8 @@ std::optional<double> ParseReal(std::string_view text, char decimalSeparator)
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
 
-    std::string mantissa;  // digits without the separator
-    int pointShift = 0;    // digits after the separator
+    std::string mantissa; // digits without the separator
+    int pointShift = 0;   // digits after the separator
     bool seenSeparator = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
@@ -126,8 +126,8 @@ std::optional<double> ParseReal(std::string_view text, char decimalSeparator)
     const auto [ptr, ec] = std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (magnitude > 0)
-            return std::nullopt;  // overflow: beyond the double range
-        long double tiny = 0;     // underflow: the nearest denormal or zero
+            return std::nullopt; // overflow: beyond the double range
+        long double tiny = 0;    // underflow: the nearest denormal or zero
         std::from_chars(normalized.data(), normalized.data() + normalized.size(), tiny);
         value = static_cast<double>(tiny);
     } else if (ec != std::errc() || ptr != normalized.data() + normalized.size()) {
@@ -179,7 +179,7 @@ std::pair<std::string_view, bool> SplitSign(std::string_view text)
     return {text, negative};
 }
 
-}  // namespace
+} // namespace
 
 std::optional<int> ParseDecimalInteger(std::string_view text)
 {
@@ -197,4 +197,4 @@ std::optional<int> ParseInteger(std::string_view text)
     return ParseDigits(digits, 10, negative);
 }
 
-}  // namespace quorvant
+} // namespace quorvant

@@ -25,4 +25,4 @@ std::optional<int> ParseDecimalInteger(std::string_view text);
 // 32-bit range; empty otherwise.
 std::optional<int> ParseInteger(std::string_view text);
 
-}  // namespace quorvant
+} // namespace quorvant

@@ -34,8 +34,7 @@ void SaveSettings(const std::string& path, const SettingsValues& values, char de
     // failed: never create it under the root folder instead.
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos || slash == 0 || path.starts_with(ProductSubfolderName) ||
-        !platform::HasPlatform() ||
-        !platform::ThePlatform().ForceDirectories(path.substr(0, slash)))
+        !platform::HasPlatform() || !platform::ThePlatform().ForceDirectories(path.substr(0, slash)))
         throw SettingsWriteError(path);
 
     IniFile file(path, decimalSeparator);
@@ -44,4 +43,4 @@ void SaveSettings(const std::string& path, const SettingsValues& values, char de
     file.WriteFlag(GeneralValuesSection, RunKey, values.Run);
 }
 
-}  // namespace quorvant
+} // namespace quorvant

@@ -59,4 +59,4 @@ SettingsValues LoadSettings(const std::string& path, char decimalSeparator);
 // it stays written.
 void SaveSettings(const std::string& path, const SettingsValues& values, char decimalSeparator);
 
-}  // namespace quorvant
+} // namespace quorvant

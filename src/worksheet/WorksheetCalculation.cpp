@@ -60,7 +60,7 @@ private:
     LoanWorksheet& worksheet_;
 };
 
-}  // namespace
+} // namespace
 
 WorksheetInputs CalculateWorksheet(LoanWorksheet& worksheet, char decimalSeparator)
 {
@@ -68,4 +68,4 @@ WorksheetInputs CalculateWorksheet(LoanWorksheet& worksheet, char decimalSeparat
     return CalculateWorksheet(fields, decimalSeparator);
 }
 
-}  // namespace quorvant
+} // namespace quorvant

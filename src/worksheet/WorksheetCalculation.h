@@ -42,4 +42,4 @@ WorksheetInputs CalculateWorksheet(LoanWorksheet& worksheet, char decimalSeparat
 // the term conversions do.
 int WholeNumber(double value, char decimalSeparator);
 
-}  // namespace quorvant
+} // namespace quorvant

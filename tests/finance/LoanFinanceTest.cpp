@@ -15,7 +15,7 @@ void ExpectClose(double expected, double actual, double relative = 1e-14)
     EXPECT_NEAR(expected, actual, std::fabs(expected) * relative) << "expected " << expected;
 }
 
-}  // namespace
+} // namespace
 
 TEST(LoanPayment, DefaultWorksheetAndShortcuts)
 {
@@ -33,18 +33,18 @@ TEST(LoanPayment, NegativePeriodsGiveANegativePayment)
 
 TEST(LoanPayment, FailuresRaiseMathError)
 {
-    EXPECT_THROW(LoanPayment(360, 108000, -1), MathError);    // log of zero
-    EXPECT_THROW(LoanPayment(360, 108000, -1.5), MathError);  // log of a negative
-    EXPECT_THROW(LoanPayment(-1100, 1, 1), MathError);        // 2^1100 overflows
-    EXPECT_NO_THROW(LoanPayment(-1000, 1, 1));                // 2^1000 does not
-    EXPECT_THROW(LoanPayment(360, 1000, 1e-25), MathError);   // 1 - v is 0
+    EXPECT_THROW(LoanPayment(360, 108000, -1), MathError);   // log of zero
+    EXPECT_THROW(LoanPayment(360, 108000, -1.5), MathError); // log of a negative
+    EXPECT_THROW(LoanPayment(-1100, 1, 1), MathError);       // 2^1100 overflows
+    EXPECT_NO_THROW(LoanPayment(-1000, 1, 1));               // 2^1000 does not
+    EXPECT_THROW(LoanPayment(360, 1000, 1e-25), MathError);  // 1 - v is 0
 }
 
 TEST(ClampedPower, ZeroBaseCapAndNegativeBase)
 {
     EXPECT_EQ(0.0, ClampedPower(0, -5));
     EXPECT_EQ(0.0, ClampedPower(0, 0));
-    ExpectClose(1.6516362549940018e38, ClampedPower(1e-30, -5));  // 345.4 capped at 88
+    ExpectClose(1.6516362549940018e38, ClampedPower(1e-30, -5)); // 345.4 capped at 88
     ExpectClose(1.6516362549940018e38, ClampedPower(10, 1000));
     ExpectClose(8.0, ClampedPower(2, 3));
     // No lower cap: a tiny power underflows quietly.
@@ -62,10 +62,10 @@ TEST(AnnuityDueFactor, TermsAddedOneByOne)
 
 TEST(AnnuityDueFactor, Failures)
 {
-    EXPECT_THROW(AnnuityDueFactor(360, -1), MathError);  // 1 / 0 in the first step
-    EXPECT_THROW(AnnuityDueFactor(3, -2), MathError);    // negative base reaches the power
-    EXPECT_NO_THROW(AnnuityDueFactor(2, -2));            // ... but only when the loop runs
-    EXPECT_THROW(AnnuityDueFactor(100, -1 + 1e-10), MathError);  // a power underflows
+    EXPECT_THROW(AnnuityDueFactor(360, -1), MathError);         // 1 / 0 in the first step
+    EXPECT_THROW(AnnuityDueFactor(3, -2), MathError);           // negative base reaches the power
+    EXPECT_NO_THROW(AnnuityDueFactor(2, -2));                   // ... but only when the loop runs
+    EXPECT_THROW(AnnuityDueFactor(100, -1 + 1e-10), MathError); // a power underflows
 }
 
 TEST(SolveApr, DefaultWorksheetAndWithoutFees)
@@ -91,4 +91,3 @@ TEST(SolveApr, DivergingEstimates)
     // Financing a negative amount grows until g + 0.1 == g, then divides by zero.
     EXPECT_THROW(SolveApr(30, -92000, 700.4859442936728), MathError);
 }
-

@@ -27,7 +27,7 @@ private:
     std::string old_;
 };
 
-}  // namespace
+} // namespace
 
 TEST(KnownFolder, ConfigHomeIsUsedWholeWithoutTrailingSeparator)
 {
@@ -38,7 +38,7 @@ TEST(KnownFolder, ConfigHomeIsUsedWholeWithoutTrailingSeparator)
         EXPECT_EQ(deep, platform.KnownConfigFolder());
     }
     {
-        ScopedEnv xdg("XDG_CONFIG_HOME", "relative/path");  // not absolute: ignored
+        ScopedEnv xdg("XDG_CONFIG_HOME", "relative/path"); // not absolute: ignored
         ScopedEnv home("HOME", "/home/someone");
         EXPECT_EQ("/home/someone/.config", platform.KnownConfigFolder());
     }
@@ -69,10 +69,10 @@ TEST(RegionalSettings, FollowTheUserLocale)
     EXPECT_EQ(".", platform.IntlValue("sThousand", ","));
     EXPECT_EQ(',', platform.DecimalSeparator());
     EXPECT_EQ(";", platform.IntlValue("sList", ","));
-    EXPECT_EQ("3", platform.IntlValue("iCurrency", "0"));  // 1 234,50 €
+    EXPECT_EQ("3", platform.IntlValue("iCurrency", "0")); // 1 234,50 €
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(".", platform.IntlValue("sDecimal", "?"));
-    EXPECT_EQ(",", platform.IntlValue("sThousand", ","));  // none in C: the default
+    EXPECT_EQ(",", platform.IntlValue("sThousand", ",")); // none in C: the default
     EXPECT_EQ("dflt", platform.IntlValue("sUnknown", "dflt"));
     std::setlocale(LC_ALL, previous.c_str());
 }

@@ -43,9 +43,10 @@ TEST(ProfileFile, WritingKeepsPlacesAndAppendsNewOnes)
     ASSERT_TRUE(WritePrivateProfileString("lastvalues", "a", "10", path));
     ASSERT_TRUE(WritePrivateProfileString("LastValues", "C", "3", path));
     ASSERT_TRUE(WritePrivateProfileString("New", "k", "v", path));
-    EXPECT_EQ("; note\r\n[General]\r\nkeep=1\r\n\r\n[LastValues]\r\nb=2\r\na=10\r\nC=3\r\n\r\n[Tail]\r\nz=9\r\n"
-              "[New]\r\nk=v\r\n",
-              ReadFile(path));
+    EXPECT_EQ(
+        "; note\r\n[General]\r\nkeep=1\r\n\r\n[LastValues]\r\nb=2\r\na=10\r\nC=3\r\n\r\n[Tail]\r\nz=9\r\n"
+        "[New]\r\nk=v\r\n",
+        ReadFile(path));
 }
 
 TEST(ProfileFile, ValuesCannotForgeLines)

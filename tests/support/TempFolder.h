@@ -48,4 +48,4 @@ inline void WriteFile(const std::string& path, const std::string& text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
-}  // namespace quorvant::testing
+} // namespace quorvant::testing

@@ -15,4 +15,4 @@ platform::RecordingPlatform& CurrentPlatform()
     return static_cast<platform::RecordingPlatform&>(platform::ThePlatform());
 }
 
-}  // namespace quorvant::testing
+} // namespace quorvant::testing

@@ -9,4 +9,4 @@ platform::RecordingPlatform& FreshPlatform();
 // The double currently installed.
 platform::RecordingPlatform& CurrentPlatform();
 
-}  // namespace quorvant::testing
+} // namespace quorvant::testing

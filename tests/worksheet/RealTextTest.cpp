@@ -23,9 +23,9 @@ TEST(FormatReal, FixedAndExponentForms)
         {0.1 + 0.2, "0.3"},
         {2.0 / 3, "0.666666666666667"},
         {700.4859442936728, "700.485944293673"},
-        {999999999999999, "999999999999999"},   // 15 integer digits: fixed
-        {1e15, "1E15"},                         // 16: exponent form
-        {9.999999999999999e14, "1E15"},         // rounding decides the form
+        {999999999999999, "999999999999999"}, // 15 integer digits: fixed
+        {1e15, "1E15"},                       // 16: exponent form
+        {9.999999999999999e14, "1E15"},       // rounding decides the form
         {123456789012345678.0, "1.23456789012346E17"},
         {1e20, "1E20"},
         {0.0001, "0.0001"},
@@ -44,7 +44,7 @@ TEST(FormatReal, UsesTheGivenSeparatorOnly)
 {
     EXPECT_EQ("6,75", FormatReal(6.75, ','));
     EXPECT_EQ("1,5E-7", FormatReal(1.5e-7, ','));
-    EXPECT_EQ("1234567", FormatReal(1234567, ','));  // never a group separator
+    EXPECT_EQ("1234567", FormatReal(1234567, ',')); // never a group separator
 }
 
 TEST(ParseReal, Grammar)
@@ -76,7 +76,7 @@ TEST(ParseReal, Grammar)
         {"1 2", '.', std::nullopt},
         {"0x10", '.', std::nullopt},
         {"1,5", '.', std::nullopt},
-        {"6.75", ',', std::nullopt},  // the other locale's file reads as no number
+        {"6.75", ',', std::nullopt}, // the other locale's file reads as no number
         {"1e999", '.', std::nullopt},
         {"-1e309", '.', std::nullopt},
         {"1e99999999999999999999", '.', std::nullopt},

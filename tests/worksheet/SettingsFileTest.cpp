@@ -35,7 +35,7 @@ protected:
     std::string folder = dir.Path() + "/Quorvant";
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SettingsFileTest, PathIsBuiltWhole)
 {
@@ -60,14 +60,16 @@ TEST_F(SettingsFileTest, BadValuesFallBackToTheirDefaultsOnly)
 {
     ASSERT_TRUE(platform::ThePlatform().ForceDirectories(folder));
     const SettingsValues values = LoadText("[lastvalues]\nPoints=abc\nInterest=\nTerm=1e999\n"
-                                           "MIP=" + std::string(100000, '7') + "\nPurchasePrice= 99000 \n"
+                                           "MIP=" +
+                                           std::string(100000, '7') +
+                                           "\nPurchasePrice= 99000 \n"
                                            "TaxService=\"75\"\nBuydown=1\nBuydown=2\nOther2=1.5E-7\n");
     WorksheetInputs expected = DefaultInputs();
     expected.PurchasePrice = 99000;
     expected.TaxService = 75;
-    expected.Buydown = 1;  // the first of duplicate keys wins
+    expected.Buydown = 1; // the first of duplicate keys wins
     expected.Other2 = 1.5e-7;
-    EXPECT_EQ(expected, values.LastValues);  // MIP: cut at 2047 digits, far beyond the double range
+    EXPECT_EQ(expected, values.LastValues); // MIP: cut at 2047 digits, far beyond the double range
     EXPECT_FALSE(values.Run);
 }
 
@@ -92,8 +94,8 @@ TEST_F(SettingsFileTest, RunFlag)
     const struct {
         const char* line;
         bool run;
-    } rows[] = {{"Run=1", true},     {"Run=0", false},  {"Run=", false},    {"Run=no", false},
-                {"Run=0x10", true},  {"Run=-1", true},  {"Run=$0", false},  {"run = 7 ", true},
+    } rows[] = {{"Run=1", true},    {"Run=0", false}, {"Run=", false},   {"Run=no", false},
+                {"Run=0x10", true}, {"Run=-1", true}, {"Run=$0", false}, {"run = 7 ", true},
                 {"Run=1.0", false}, {"", false}};
     for (const auto& row : rows)
         EXPECT_EQ(row.run, LoadText(std::string("[GeneralValues]\r\n") + row.line + "\r\n").Run) << row.line;

@@ -42,7 +42,7 @@ void ExpectClose(double expected, double actual, double relative = 1e-13)
     EXPECT_NEAR(expected, actual, std::fabs(expected) * relative);
 }
 
-}  // namespace
+} // namespace
 
 TEST(WorksheetCalculation, DefaultWorksheet)
 {
@@ -60,7 +60,8 @@ TEST(WorksheetCalculation, ReadsInTableOrderAndWritesDownPaymentFirst)
 {
     LoggingFields fields(Defaults());
     CalculateWorksheet(fields, '.');
-    EXPECT_EQ(std::vector<WorksheetInput>(AllWorksheetInputs.begin(), AllWorksheetInputs.end()), fields.reads);
+    EXPECT_EQ(std::vector<WorksheetInput>(AllWorksheetInputs.begin(), AllWorksheetInputs.end()),
+              fields.reads);
     using R = WorksheetResult;
     EXPECT_EQ((std::vector<R>{R::DownPayment, R::Apr, R::FixedFeesTotal, R::LoanAmount, R::MonthlyPayment}),
               fields.writes);
@@ -94,7 +95,7 @@ TEST(WorksheetCalculation, Variants)
     }
     {
         LoanWorksheet sheet = Defaults();
-        sheet.DownPaymentPercent = 120;  // a negative loan amount pays nothing
+        sheet.DownPaymentPercent = 120; // a negative loan amount pays nothing
         CalculateWorksheet(sheet, '.');
         EXPECT_EQ(-24000, sheet.LoanAmount);
         EXPECT_EQ(0, sheet.MonthlyPayment);
@@ -165,10 +166,10 @@ TEST(WorksheetCalculation, TermConversions)
         ASSERT_NE(30, sheet.Term);
         const WorksheetInputs last = CalculateWorksheet(sheet, '.');
         EXPECT_EQ(30, last.Term);
-        sheet.Term = 30 + 1e-13;  // 360.000000000001 months
+        sheet.Term = 30 + 1e-13; // 360.000000000001 months
         EXPECT_THROW(CalculateWorksheet(sheet, '.'), ConversionError);
     }
-    EXPECT_THROW(WholeNumber(1e20, '.'), ConversionError);  // "1.2E21"
-    EXPECT_THROW(WholeNumber(3e9, '.'), ConversionError);   // beyond 32 bits
+    EXPECT_THROW(WholeNumber(1e20, '.'), ConversionError); // "1.2E21"
+    EXPECT_THROW(WholeNumber(3e9, '.'), ConversionError);  // beyond 32 bits
     EXPECT_EQ(-24, WholeNumber(-24, ','));
 }
