@@ -1,0 +1,74 @@
+#include "runtime/ControlProperties.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace quorvant::runtime {
+
+namespace {
+constexpr const char* HintKey = "quorvantHint";
+constexpr const char* ShowHintKey = "quorvantShowHint";
+constexpr const char* ParentShowHintKey = "quorvantParentShowHint";
+constexpr const char* CuesKey = "quorvantKeyboardCues";
+} // namespace
+
+void SetHint(QWidget* control, const QString& hint)
+{
+    control->setProperty(HintKey, hint);
+}
+
+QString Hint(const QWidget* control)
+{
+    return control->property(HintKey).toString();
+}
+
+QString GetShortHint(const QString& hint)
+{
+    const auto bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+QString GetLongHint(const QString& hint)
+{
+    const auto bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+void SetShowHint(QWidget* control, bool show)
+{
+    control->setProperty(ShowHintKey, show);
+    control->setProperty(ParentShowHintKey, false);
+}
+
+void SetParentShowHint(QWidget* control, bool parent)
+{
+    control->setProperty(ParentShowHintKey, parent);
+}
+
+bool ParentShowHint(const QWidget* control)
+{
+    const QVariant v = control->property(ParentShowHintKey);
+    return v.isValid() ? v.toBool() : true;
+}
+
+bool ShowHint(const QWidget* control)
+{
+    for (const QWidget* w = control; w; w = w->parentWidget()) {
+        if (!ParentShowHint(w) || w->isWindow())
+            return w->property(ShowHintKey).toBool();
+    }
+    return false;
+}
+
+bool KeyboardCuesVisible(const QWidget* control)
+{
+    const QWidget* form = control ? control->window() : nullptr;
+    return form && form->property(CuesKey).toBool();
+}
+
+void SetKeyboardCuesVisible(QWidget* form, bool visible)
+{
+    form->setProperty(CuesKey, visible);
+}
+
+} // namespace quorvant::runtime

@@ -1,0 +1,33 @@
+#pragma once
+// Framework properties every control has (hint, hint display, keyboard-cue
+// state of its form), kept on the widget so that stock Qt widgets carry them
+// as well as our own controls.
+
+#include <QString>
+
+class QWidget;
+
+namespace quorvant::runtime {
+
+// "short|long": the part before the first bar is the tooltip, the part after
+// it the status-bar text; a hint without a bar serves as both.
+void SetHint(QWidget* control, const QString& hint);
+QString Hint(const QWidget* control);
+QString GetShortHint(const QString& hint);
+QString GetLongHint(const QString& hint);
+
+// Own hint display; writing it stops taking the parent's (ParentShowHint).
+void SetShowHint(QWidget* control, bool show);
+void SetParentShowHint(QWidget* control, bool parent);
+bool ParentShowHint(const QWidget* control);
+// The effective setting: the own value, or the parent's while ParentShowHint
+// holds; off for a top-level window that never set it.
+bool ShowHint(const QWidget* control);
+
+// Whether the form that holds the control currently shows accelerator
+// underlines (hidden until Alt is pressed). Controls read this when they
+// paint; the runtime changes it and the Alt-key fix repaints.
+bool KeyboardCuesVisible(const QWidget* control);
+void SetKeyboardCuesVisible(QWidget* form, bool visible);
+
+} // namespace quorvant::runtime

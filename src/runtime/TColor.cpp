@@ -1,0 +1,84 @@
+#include "runtime/TColor.h"
+
+#include <QApplication>
+#include <QPalette>
+
+namespace quorvant::runtime {
+
+namespace {
+
+QColor SystemColor(unsigned index)
+{
+    const QPalette p = QApplication::palette();
+    switch (index) {
+    case 0x00:
+        return p.color(QPalette::Button);
+    case 0x01:
+        return p.color(QPalette::Dark);
+    case 0x02:
+        return p.color(QPalette::Highlight);
+    case 0x03:
+        return p.color(QPalette::Inactive, QPalette::Highlight);
+    case 0x04:
+        return p.color(QPalette::Window);
+    case 0x05:
+        return p.color(QPalette::Base);
+    case 0x06:
+        return p.color(QPalette::Shadow);
+    case 0x07:
+        return p.color(QPalette::WindowText);
+    case 0x08:
+        return p.color(QPalette::Text);
+    case 0x09:
+        return p.color(QPalette::HighlightedText);
+    case 0x0A:
+    case 0x0B:
+        return p.color(QPalette::Window);
+    case 0x0C:
+        return p.color(QPalette::Dark);
+    case 0x0D:
+        return p.color(QPalette::Highlight);
+    case 0x0E:
+        return p.color(QPalette::HighlightedText);
+    case 0x0F:
+        return p.color(QPalette::Button);
+    case 0x10:
+        return p.color(QPalette::Dark);
+    case 0x11:
+        return p.color(QPalette::Disabled, QPalette::Text);
+    case 0x12:
+        return p.color(QPalette::ButtonText);
+    case 0x13:
+        return p.color(QPalette::Inactive, QPalette::HighlightedText);
+    case 0x14:
+        return p.color(QPalette::Light);
+    case 0x15:
+        return p.color(QPalette::Shadow);
+    case 0x16:
+        return p.color(QPalette::Midlight);
+    case 0x17:
+        return p.color(QPalette::ToolTipText);
+    case 0x18:
+        return p.color(QPalette::ToolTipBase);
+    default:
+        return p.color(QPalette::Window);
+    }
+}
+
+} // namespace
+
+QColor ToQColor(TColor color)
+{
+    if (color == clNone || color == clDefault)
+        return {};
+    if (IsSystemColor(color))
+        return SystemColor(color & 0xFFu);
+    return QColor(int(color & 0xFFu), int((color >> 8) & 0xFFu), int((color >> 16) & 0xFFu));
+}
+
+TColor FromQColor(const QColor& color)
+{
+    return TColor(color.red()) | (TColor(color.green()) << 8) | (TColor(color.blue()) << 16);
+}
+
+} // namespace quorvant::runtime
