@@ -6,9 +6,9 @@
 namespace quorvant::runtime {
 
 namespace {
-constexpr const char* HintKey = "quorvantHint";
-constexpr const char* ShowHintKey = "quorvantShowHint";
-constexpr const char* ParentShowHintKey = "quorvantParentShowHint";
+constexpr const char* HintKey = "Hint";
+constexpr const char* ShowHintKey = "ShowHint";
+constexpr const char* ParentShowHintKey = "ParentShowHint";
 constexpr const char* CuesKey = "quorvantKeyboardCues";
 } // namespace
 

@@ -1,7 +1,8 @@
 #pragma once
 // Framework properties every control has (hint, hint display, keyboard-cue
 // state of its form), kept on the widget so that stock Qt widgets carry them
-// as well as our own controls.
+// as well as our own controls. They are the widget properties "Hint",
+// "ShowHint" and "ParentShowHint", so window descriptions can set them.
 
 #include <QString>
 

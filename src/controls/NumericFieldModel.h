@@ -1,0 +1,137 @@
+#pragma once
+// The editing state of a numeric picture field without any widget: the mask,
+// the display text, calculator-style entry, formatting, conversion back to a
+// number, validation and stepping. The field widget paints it and routes
+// keys and focus into it; tests and the fuzz target drive it directly.
+
+#include <QString>
+#include <cstdint>
+#include <string>
+
+#include "controls/PictureMask.h"
+#include "controls/TIntlSup.h"
+
+namespace quorvant::controls {
+
+enum class NumericType {
+    LongInt,
+    Word,
+    Integer,
+    Byte,
+    ShortInt,
+    Real,
+    Extended,
+    Double,
+    Single,
+    Comp,
+};
+
+// Validation codes of the field family.
+enum ValidationCode : std::uint16_t {
+    vcOk = 0,
+    vcRange = 256,
+    vcInvalidNumber = 257,
+    vcRequired = 258,
+    vcInvalidDate = 259,
+    vcInvalidTime = 260,
+    vcBlanks = 261,
+    vcPartial = 262,
+};
+
+class NumericFieldModel {
+public:
+    enum class Edit { Refused, Ignored, Changed };
+
+    explicit NumericFieldModel(const TIntlSup& intl = TIntlSup());
+
+    // The message reported for a validation code; codes from 32768 up
+    // report the controller's stored text.
+    static QString ErrorMessage(std::uint16_t code, const QString& storedText = QString());
+    static QString DefaultMask(NumericType type);
+    static void DefaultRange(NumericType type, long double& low, long double& high);
+    static bool IsFloatType(NumericType type);
+
+    void SetIntl(const TIntlSup& intl);
+    const TIntlSup& Intl() const { return intl_; }
+
+    NumericType DataType() const { return type_; }
+    // Replaces the mask by the type's default and the range by its range.
+    void SetDataType(NumericType type);
+    const PictureMask& Mask() const { return mask_; }
+    // Reformats the current value into the new mask.
+    void SetPictureMask(const QString& mask);
+    long double RangeLow() const { return low_; }
+    long double RangeHigh() const { return high_; }
+    // Equal bounds mean the type's default range.
+    void SetRange(long double low, long double high);
+
+    const QString& DisplayText() const { return display_; }
+    // Formats a value into the display text (no validation, no change mark).
+    void SetValue(long double value);
+    // The number text a value would be formatted to, before merging.
+    std::string FormatNumber(long double value) const;
+    // Merges a plain number text ("-1234.5") into the mask.
+    QString MergeIntoMask(const std::string& number) const;
+    // Whether a value shows unchanged: no integer digit or sign dropped.
+    bool ValueFits(long double value) const;
+
+    // The display text stripped to a plain number text.
+    std::string StrippedText(const QString& text) const;
+    // Display text to number; false when it does not parse.
+    bool Convert(long double& value) const { return ConvertText(display_, value); }
+    bool ConvertText(const QString& text, long double& value) const;
+    // The built-in checks: 0 or 256/257/258. With writeBack and a valid
+    // value the display is reformatted (12 becomes 12.00).
+    std::uint16_t Validate(bool writeBack, bool inputRequired = false, bool uninitialized = false);
+
+    // Calculator entry.
+    const std::string& EntryBuffer() const { return entry_; }
+    bool EntryNegative() const { return negative_; }
+    void RebuildEntry();
+    void ClearEntry();
+    // Empties the buffer and leaves the display as it is (focus exit).
+    void ResetEntryBuffer()
+    {
+        entry_.clear();
+        negative_ = false;
+    }
+    Edit TypeChar(QChar ch);
+    Edit Remove();
+    Edit Paste(const QString& text);
+    // Adds step (wrapping at the bounds, else clamping); false when the
+    // text does not convert.
+    bool Step(int step);
+
+    // Restore text, taken when the field gains the focus.
+    void SaveRestoreText() { restore_ = display_; }
+    const QString& RestoreText() const { return restore_; }
+    void Restore();
+
+    // A numeric field's selection is all or nothing.
+    bool HasSelection() const { return selected_; }
+    void SelectAll() { selected_ = !display_.isEmpty(); }
+    void DropSelection() { selected_ = false; }
+    QString SelectedText() const { return selected_ ? display_ : QString(); }
+    int CaretPos() const { return static_cast<int>(display_.size()); }
+
+    // Rebuilds the display from the entry buffer (hidden decimal places).
+    void UpdateDisplayFromEntry();
+
+private:
+    Edit AddChar(QChar ch, bool quiet);
+    int UsedSlots() const { return (negative_ ? 1 : 0) + static_cast<int>(entry_.size()); }
+    bool InRange(long double value) const;
+    void ApplyDefaultRangeIfEqual();
+
+    TIntlSup intl_;
+    NumericType type_ = NumericType::LongInt;
+    PictureMask mask_;
+    long double low_ = 0, high_ = 0;
+    QString display_;
+    QString restore_;
+    std::string entry_;
+    bool negative_ = false;
+    bool selected_ = false;
+};
+
+} // namespace quorvant::controls

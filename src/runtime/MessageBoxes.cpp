@@ -1,0 +1,30 @@
+#include "runtime/MessageBoxes.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "runtime/TApplication.h"
+
+namespace quorvant::runtime {
+
+void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
+                    platform::MessageBoxIcon icon)
+{
+    if (!owner)
+        owner = QApplication::activeWindow();
+    platform::ThePlatform().ShowMessageBox(owner, text.toStdString(), caption.toStdString(), icon);
+}
+
+void InformationBox(const QString& text, QWidget* owner)
+{
+    ShowMessageBox(owner, text, QStringLiteral("Information"), platform::MessageBoxIcon::Information);
+}
+
+void ErrorBox(const QString& text, QWidget* owner)
+{
+    const QString caption =
+        Application().Title.isEmpty() ? QCoreApplication::applicationName() : Application().Title;
+    ShowMessageBox(owner, text, caption, platform::MessageBoxIcon::Error);
+}
+
+} // namespace quorvant::runtime
