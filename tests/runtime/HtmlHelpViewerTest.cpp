@@ -202,8 +202,13 @@ TEST_F(HtmlHelpViewerTest, ContentsListOpensItsTopics)
     ASSERT_NE(viewer, nullptr);
     ASSERT_EQ(viewer->Contents()->count(), 2);
     EXPECT_EQ(viewer->Contents()->item(1)->text(), "Context");
+    EXPECT_EQ(viewer->Contents()->currentRow(), 0);
     emit viewer->Contents()->itemClicked(viewer->Contents()->item(1));
     EXPECT_EQ(viewer->CurrentTopic(), "/pages/ctx.htm");
+    EXPECT_EQ(viewer->Contents()->currentRow(), 1);
+    // Following a link moves the mark with the page.
+    emit viewer->Browser()->anchorClicked(QUrl("../default.htm"));
+    EXPECT_EQ(viewer->Contents()->currentRow(), 0);
 }
 
 TEST_F(HtmlHelpViewerTest, InitializeHandsOutACookieAndUninitializeClosesWindows)
