@@ -89,6 +89,12 @@ public:
     bool EntryNegative() const { return negative_; }
     void RebuildEntry();
     void ClearEntry();
+    // Empties the buffer and leaves the display as it is (focus exit).
+    void ResetEntryBuffer()
+    {
+        entry_.clear();
+        negative_ = false;
+    }
     Edit TypeChar(QChar ch);
     Edit Remove();
     Edit Paste(const QString& text);

@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "runtime/Guard.h"
+#include "runtime/TApplication.h"
 
 namespace quorvant::controls {
 
@@ -16,16 +18,6 @@ std::unique_ptr<TEntryController>& DefaultSlot()
 {
     static std::unique_ptr<TEntryController> controller;
     return controller;
-}
-
-void RunGuarded(const std::function<void()>& work)
-{
-    try {
-        work();
-    } catch (...) {
-        // Posted work has no caller to hand a failure to; it must not
-        // unwind through the event loop.
-    }
 }
 
 } // namespace
@@ -76,7 +68,7 @@ void TEntryController::DoReportError(QObject* field, std::uint16_t code, const Q
     }
     auto* owner = qobject_cast<QWidget*>(field);
     platform::ThePlatform().ShowMessageBox(owner ? owner->window() : nullptr, message.toStdString(),
-                                           QCoreApplication::applicationName().toStdString(),
+                                           runtime::Application().Title.toStdString(),
                                            platform::MessageBoxIcon::Error);
 }
 
@@ -91,7 +83,8 @@ bool TEntryController::IsSpecialControl(QObject* field, QWidget* control)
 void TEntryController::Post(QObject* context, std::function<void()> work)
 {
     QMetaObject::invokeMethod(
-        context ? context : this, [w = std::move(work)] { RunGuarded(w); }, Qt::QueuedConnection);
+        context ? context : this, [this, w = std::move(work)] { runtime::Guarded(this, w); },
+        Qt::QueuedConnection);
 }
 
 void TEntryController::PostFocusBack(QWidget* field)

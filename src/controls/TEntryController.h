@@ -46,6 +46,8 @@ public:
     TBaseEFOptions EntryOptions = DefaultEntryOptions;
     bool InsertMode = true;
     bool ErrorPending = false;
+    // The field whose refused exit set ErrorPending.
+    QPointer<QWidget> ErrorField;
     QString ErrorText;
 
     int Epoch() const { return epoch_; }

@@ -1,0 +1,7 @@
+#include "controls/TNumericField.h"
+
+namespace quorvant::controls {
+
+TNumericField::TNumericField(QWidget* parent) : TCustomNumericField(parent) {}
+
+} // namespace quorvant::controls
