@@ -1,6 +1,8 @@
 // Stock controls: accelerator drawing by cue state, mouse pass-through of
 // non-windowed controls, glyph strips, modal results, shapes and panels.
 #include <QImage>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -207,6 +209,30 @@ TEST_F(StockControls, ImageSizesToItsPictureWithAutoSize)
     EXPECT_EQ(image.size(), QSize(32, 16));
     SetHint(&image, "Screenshot|Click to visit");
     EXPECT_EQ(GetShortHint(Hint(&image)), "Screenshot");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StockControls, MenuShortcutReachesItsItemWhileAnEntryFieldHasTheFocus)
+{
+    TForm form;
+    form.resize(200, 100);
+    auto* bar = new QMenuBar(&form);
+    QMenu* help = bar->addMenu("&Help");
+    QAction* contents = help->addAction("&Contents");
+    contents->setShortcut(Qt::Key_F1);
+    auto* edit = new QLineEdit(&form);
+    edit->move(10, 40);
+    int runs = 0;
+    Bind(contents, &QAction::triggered, &form, [&] { ++runs; });
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_F1);
+    EXPECT_EQ(runs, 1);
 }
 
 } // namespace
