@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -233,6 +234,32 @@ TEST_F(StockControls, MenuShortcutReachesItsItemWhileAnEntryFieldHasTheFocus)
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_F1);
     EXPECT_EQ(runs, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StockControls, LabelAcceleratorFocusesItsControl)
+{
+    TForm form;
+    form.resize(200, 100);
+    auto* other = new QLineEdit(&form);
+    auto* edit = new QLineEdit(&form);
+    edit->move(0, 40);
+    auto* label = new TLabel(&form);
+    label->move(0, 70);
+    label->SetCaption("&Purchase Price");
+    label->SetFocusControl(edit);
+    auto* plain = new TLabel(&form);
+    plain->SetCaption("&Term"); // no control: the key stays free
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+    EXPECT_TRUE(plain->findChildren<QShortcut*>().isEmpty());
 }
 
 } // namespace
