@@ -1,5 +1,6 @@
 // Exceptions that escape bound handlers, idle steps and timers reach the
 // application's exception event with their sender and never unwind into Qt.
+#include <QAction>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -84,6 +85,16 @@ TEST_F(ApplicationEvents, ExceptionFromBoundClickReachesOnExceptionWithSender)
     // The program keeps running: a second click is handled the same way.
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(caught_.count, 2);
+}
+
+TEST_F(ApplicationEvents, ExceptionFromMenuCommandReachesOnExceptionWithTheItem)
+{
+    QAction item("&Contents");
+    Bind(&item, &QAction::triggered, &item, [](QObject*) { throw std::out_of_range("menu"); });
+    item.trigger();
+    EXPECT_EQ(caught_.count, 1);
+    EXPECT_EQ(caught_.sender, &item);
+    EXPECT_EQ(caught_.what, "menu");
 }
 
 TEST_F(ApplicationEvents, BoundLambdaGetsSignalArgumentsOrSender)
