@@ -184,6 +184,14 @@ private:
     bool prefix_ = true;
     TMarkupResult result_;
     std::vector<QRect> anchorRects_;
+    // Chunk widths of the line's measuring pass, reused by its second pass
+    // when the font agrees (text measuring is most of a hit test's time).
+    struct Measured {
+        QFont Font;
+        int Width;
+    };
+    std::vector<Measured> lineWidths_;
+    size_t nextWidth_ = 0;
 };
 
 void Layout::SetFontSize(QFont& font, int points) const
@@ -234,6 +242,8 @@ TMarkupResult Layout::Run(QString s)
         int lineHeight = gh;
         Trim(s);
 
+        lineWidths_.clear();
+        nextWidth_ = 0;
         LinePass m;
         m.PassMode = Mode::Measure;
         m.Left = l_ + measure.Offset;
@@ -398,6 +408,7 @@ void Layout::Pass(const QString& text, LinePass& pass, RunState& st)
                         pass.SupExtra = std::max(pass.SupExtra, h / 4);
                     result_.StrippedText += chunk;
                     pass.TextPlaced = true;
+                    lineWidths_.push_back({st.Font, w});
                 } else {
                     if (st.Anchor && p_.Mouse.x() >= pass.PenX && p_.Mouse.x() <= pass.PenX + w) {
                         pass.Hit = true;

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <exception>
 #include <functional>
+#include <tuple>
 #include <type_traits>
 #include <utility>
 
@@ -47,6 +48,19 @@ void InvokeMember(QObject* sender, C* object, M member, Args&&... args)
     else
         std::invoke(member, object);
 }
+// Our signals carry the Sender first; it is the sender an exception reports.
+template <class... Args> QObject* ReportedSender(QObject* emitter, Args&&... args)
+{
+    if constexpr (sizeof...(Args) > 0) {
+        auto&& first = std::get<0>(std::forward_as_tuple(args...));
+        using First = std::decay_t<decltype(first)>;
+        if constexpr (std::is_pointer_v<First> && std::is_convertible_v<First, QObject*>) {
+            if (first)
+                return first;
+        }
+    }
+    return emitter;
+}
 } // namespace detail
 
 // connect() through the guard. The handler is a callable, or a member
@@ -57,14 +71,14 @@ QMetaObject::Connection Bind(Sender* sender, Signal signal, Context* context, Ha
     QObject* senderObject = sender;
     if constexpr (std::is_member_function_pointer_v<Handler>) {
         return QObject::connect(sender, signal, context, [senderObject, context, handler](auto&&... args) {
-            Guarded(senderObject, [&] {
+            Guarded(detail::ReportedSender(senderObject, args...), [&] {
                 detail::InvokeMember(senderObject, context, handler, std::forward<decltype(args)>(args)...);
             });
         });
     } else {
         return QObject::connect(
             sender, signal, context, [senderObject, handler = std::move(handler)](auto&&... args) mutable {
-                Guarded(senderObject, [&] {
+                Guarded(detail::ReportedSender(senderObject, args...), [&] {
                     detail::InvokeHandler(senderObject, handler, std::forward<decltype(args)>(args)...);
                 });
             });

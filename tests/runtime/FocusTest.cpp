@@ -1,0 +1,127 @@
+// OnEnter / OnExit: focus moves inside one form only, after the control's
+// own focus-out work, never for window (de)activation.
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "runtime/Guard.h"
+#include "runtime/TApplication.h"
+#include "runtime/TFocusEvents.h"
+#include "runtime/TForm.h"
+#include "support/TestPlatform.h"
+
+using namespace quorvant;
+using namespace quorvant::runtime;
+
+namespace {
+
+std::vector<std::string> journal;
+
+class Field : public QLineEdit {
+public:
+    Field(const char* name, QWidget* parent) : QLineEdit(parent) { setObjectName(name); }
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override
+    {
+        journal.push_back("focusOut " + objectName().toStdString());
+        QLineEdit::focusOutEvent(e);
+    }
+};
+
+class FocusForm : public TForm {
+public:
+    FocusForm()
+    {
+        a = new Field("a", this);
+        b = new Field("b", this);
+        c = new Field("c", this);
+        a->move(0, 0);
+        b->move(0, 30);
+        c->move(0, 60);
+        c->setFocusPolicy(Qt::ClickFocus); // not a tab stop
+        for (QWidget* w : {static_cast<QWidget*>(a), static_cast<QWidget*>(b), static_cast<QWidget*>(c)}) {
+            Bind(TFocusEvents::For(w), &TFocusEvents::OnExit, this,
+                 [](QObject* Sender) { journal.push_back("exit " + Sender->objectName().toStdString()); });
+            Bind(TFocusEvents::For(w), &TFocusEvents::OnEnter, this,
+                 [](QObject* Sender) { journal.push_back("enter " + Sender->objectName().toStdString()); });
+        }
+        resize(200, 120);
+    }
+    Field *a, *b, *c;
+};
+
+class FocusEvents : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        quorvant::testing::FreshPlatform();
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.a->setFocus(Qt::OtherFocusReason);
+        journal.clear();
+    }
+    FocusForm form;
+};
+
+TEST_F(FocusEvents, TabFiresOneExitThenOneEnterAfterTheControlsOwnFocusOut)
+{
+    QTest::keyClick(form.a, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form.b);
+    EXPECT_EQ(journal, (std::vector<std::string>{"focusOut a", "exit a", "enter b"}));
+}
+
+TEST_F(FocusEvents, ShiftTabAndSkippedNonTabStop)
+{
+    form.b->setFocus(Qt::TabFocusReason);
+    journal.clear();
+    QTest::keyClick(form.b, Qt::Key_Tab); // c is no tab stop: back to a
+    EXPECT_EQ(QApplication::focusWidget(), form.a);
+    QTest::keyClick(form.a, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), form.b);
+    EXPECT_EQ(journal, (std::vector<std::string>{"focusOut b", "exit b", "enter a", "focusOut a", "exit a",
+                                                 "enter b"}));
+}
+
+TEST_F(FocusEvents, ClickFocusesANonTabStopAndCodeFocusExitsThePrevious)
+{
+    QTest::mouseClick(form.c, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), form.c);
+    form.b->setFocus();
+    EXPECT_EQ(journal, (std::vector<std::string>{"focusOut a", "exit a", "enter c", "focusOut c", "exit c",
+                                                 "enter b"}));
+}
+
+TEST_F(FocusEvents, WindowDeactivationAndReturnFireNothing)
+{
+    TForm other;
+    other.resize(100, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(QApplication::focusWidget(), form.a);
+    // Only the control's own focus-out from the deactivation, no exit or enter.
+    for (const auto& line : journal)
+        EXPECT_TRUE(line.rfind("focusOut", 0) == 0) << line;
+    EXPECT_EQ(form.ActiveControl(), form.a);
+}
+
+TEST_F(FocusEvents, ThrowingExitHandlerReachesOnExceptionAndFocusStillMoves)
+{
+    QObject* sender = nullptr;
+    Application().OnException = [&](QObject* Sender, std::exception_ptr) { sender = Sender; };
+    Bind(TFocusEvents::For(form.a), &TFocusEvents::OnExit, &form,
+         [](QObject*) { throw std::runtime_error("exit failed"); });
+    QTest::keyClick(form.a, Qt::Key_Tab);
+    Application().OnException = nullptr;
+    EXPECT_EQ(sender, form.a);
+    EXPECT_EQ(QApplication::focusWidget(), form.b);
+}
+
+} // namespace
