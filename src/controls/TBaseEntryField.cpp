@@ -507,6 +507,13 @@ void TBaseEntryField::SetSel(int start, int end)
 
 void TBaseEntryField::focusInEvent(QFocusEvent* e)
 {
+    // Back from another window or a menu: the field kept its state, so the
+    // entry goes on where it stopped.
+    if (focused_ && (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)) {
+        RestartCaret();
+        QWidget::focusInEvent(e);
+        return;
+    }
     TEntryController& c = EffectiveController();
     focused_ = true;
     c.EntryCommands.ResetCommandProcessor();

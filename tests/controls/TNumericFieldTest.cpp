@@ -627,3 +627,40 @@ TEST_F(NumericFieldForm, AutoAdvanceOnAFullEntry)
     EXPECT_NE(QApplication::focusWidget(), term);
     EXPECT_EQ(Shown(term), "123");
 }
+
+TEST_F(NumericFieldForm, AnotherWindowIsNoExit)
+{
+    TabInto(amount);
+    Type(amount, "12");
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    Settle();
+    EXPECT_TRUE(platform->messageBoxes.empty());
+    QApplication::setActiveWindow(form.get());
+    Settle();
+    ASSERT_EQ(QApplication::focusWidget(), amount);
+    EXPECT_TRUE(amount->Modified());
+    Type(amount, "3"); // the entry goes on, nothing was selected
+    EXPECT_EQ(Shown(amount), "123");
+}
+
+TEST_F(NumericFieldForm, MenuShortcutsOtherThanEditingKeysStillWork)
+{
+    int help = 0, copyAction = 0;
+    auto* f1 = new QAction(form.get());
+    f1->setShortcut(Qt::Key_F1);
+    QObject::connect(f1, &QAction::triggered, form.get(), [&] { ++help; });
+    auto* ctrlC = new QAction(form.get());
+    ctrlC->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    QObject::connect(ctrlC, &QAction::triggered, form.get(), [&] { ++copyAction; });
+    form->addAction(f1);
+    form->addAction(ctrlC);
+    amount->SetNumberValue(5);
+    TabInto(amount);
+    QTest::keyClick(amount, Qt::Key_F1);
+    EXPECT_EQ(help, 1);
+    QTest::keyClick(amount, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copyAction, 0); // the field's own copy
+    EXPECT_EQ(platform->clipboard, "5.00");
+}
