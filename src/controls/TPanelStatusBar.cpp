@@ -12,6 +12,7 @@
 #include "controls/EStatusPanelError.h"
 #include "platform/Platform.h"
 #include "runtime/ControlProperties.h"
+#include "runtime/TApplication.h"
 
 namespace quorvant::controls {
 
@@ -341,8 +342,10 @@ void TPanelStatusBar::mouseMoveEvent(QMouseEvent* event)
     const QPoint pos = event->position().toPoint();
     if (runtime::ShowHint(this)) {
         TStatusPanel* panel = PanelAtPos(pos);
-        if (panel != current_)
-            current_ = panel; // the next tooltip is built for this panel
+        if (panel != current_) {
+            current_ = panel;
+            runtime::Application().CancelHint(); // the next tooltip is built for this panel
+        }
     }
     emit OnMouseMove(this, event->modifiers(), pos.x(), pos.y());
 }

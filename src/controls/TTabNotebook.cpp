@@ -9,7 +9,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/EntryCommands.h"
 #include "controls/NotebookErrors.h"
+#include "controls/TEntryController.h"
+#include "controls/TKeyCodes.h"
 #include "controls/TTabPage.h"
 #include "runtime/ControlProperties.h"
 
@@ -18,14 +21,6 @@ namespace quorvant::controls {
 using runtime::ToQColor;
 
 namespace {
-
-// Command numbers of the entry controller's tables that the notebook acts on.
-constexpr int ccEnd = 16;
-constexpr int ccHome = 42;
-constexpr int ccLeft = 46;
-constexpr int ccRight = 55;
-constexpr int ccUp = 73;
-constexpr int ccUserFirst = 256;
 
 QString StripAccelerator(const QString& caption)
 {
@@ -244,22 +239,10 @@ int TTabNotebook::TabRowNeighbour(int index, int rowStep) const
 
 int TTabNotebook::TranslateKey(const QKeyEvent& event) const
 {
-    if (event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
-        return 0;
-    switch (event.key()) {
-    case Qt::Key_Left:
-        return ccLeft;
-    case Qt::Key_Right:
-        return ccRight;
-    case Qt::Key_Home:
-        return ccHome;
-    case Qt::Key_End:
-        return ccEnd;
-    case Qt::Key_Up:
-        return ccUp;
-    default:
-        return 0;
-    }
+    const std::uint8_t key = TKeyCodes::FromEvent(event);
+    if (key == 0)
+        return ccNotCommand;
+    return TEntryController::For(this, nullptr).Translate(key, TKeyCodes::ShiftState(event.modifiers()));
 }
 
 void TTabNotebook::keyPressEvent(QKeyEvent* event)

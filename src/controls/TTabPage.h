@@ -20,7 +20,6 @@ class TTabPage : public QWidget {
     Q_PROPERTY(quorvant::runtime::TColor TabColor READ TabColor WRITE SetTabColor)
     Q_PROPERTY(quorvant::runtime::TColor TextColor READ TextColor WRITE SetTextColor)
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
-    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
 
 public:
     explicit TTabPage(QWidget* parent = nullptr);
@@ -43,6 +42,7 @@ public:
     // The page's font follows the notebook's until a font of its own is set.
     bool ParentFont() const { return !testAttribute(Qt::WA_SetFont); }
     void SetParentFont(bool parent);
+    // Kept as the control's framework hint (the dynamic "Hint" property).
     QString Hint() const;
     void SetHint(const QString& hint);
 

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "controls/NotebookErrors.h"
+#include "controls/TEntryController.h"
+#include "controls/TKeyCodes.h"
 #include "controls/TTabNotebook.h"
 #include "controls/TTabPage.h"
 #include "runtime/ControlProperties.h"
@@ -210,6 +212,25 @@ TEST(TabNotebook, ArrowsHomeAndEndWrapOverSelectablePages)
     QTest::keyClick(f.nb, Qt::Key_Right); // skips the disabled page
     EXPECT_EQ(f.nb->PageIndex(), 0);
     EXPECT_TRUE(f.nb->hasFocus());
+}
+
+TEST(TabNotebook, KeysGoThroughTheFormsControllerTables)
+{
+    NotebookForm f;
+    auto* controller = new controls::TEntryController(&f.form);
+    controller->EntryCommands.GetCommandTable("WordStar").SetActive(true);
+    controller->EntryCommands.Add(
+        controls::TCommandTable("Mine", true, {{controls::TKeyCodes::vkF1, 0, 0, 0, 300}}));
+    std::vector<int> commands;
+    QObject::connect(f.nb, &TTabNotebook::OnUserCommand, f.nb,
+                     [&](QObject*, int c) { commands.push_back(c); });
+    f.nb->setFocus();
+    QTest::keyClick(f.nb, Qt::Key_S, Qt::ControlModifier); // WordStar's left
+    EXPECT_EQ(f.nb->PageIndex(), 2);
+    QTest::keyClick(f.nb, Qt::Key_F1);
+    EXPECT_EQ(commands, std::vector<int>{300});
+    QTest::keyClick(f.nb, Qt::Key_Down); // a command the notebook does not use
+    EXPECT_EQ(f.nb->PageIndex(), 2);
 }
 
 TEST(TabNotebook, TabClickSwitchesAndFocusesFirstControl)
