@@ -9,6 +9,7 @@
 #include "controls/NotebookErrors.h"
 #include "controls/TEntryController.h"
 #include "controls/TKeyCodes.h"
+#include "controls/TNumericField.h"
 #include "controls/TTabNotebook.h"
 #include "controls/TTabPage.h"
 #include "runtime/ControlProperties.h"
@@ -263,6 +264,24 @@ TEST(TabNotebook, TabClickWhileFieldRefusesExitKeepsThePage)
     EXPECT_TRUE(f.calc->isVisible());
     EXPECT_TRUE(f.field->hasFocus());
     EXPECT_TRUE(e.log.empty());
+}
+
+TEST(TabNotebook, NumericFieldOutOfRangeKeepsItsPage)
+{
+    auto& shell = quorvant::testing::FreshPlatform();
+    NotebookForm f;
+    auto* price = new controls::TNumericField(f.calc);
+    price->setGeometry(10, 150, 100, 22);
+    price->SetRangeLo("0");
+    price->SetRangeHi("100");
+    price->show();
+    price->setFocus();
+    QTest::keyClicks(price, "500");
+    f.Click(f.TabCentre(1));
+    QApplication::processEvents();
+    EXPECT_EQ(f.nb->PageIndex(), 0);
+    EXPECT_TRUE(price->hasFocus());
+    EXPECT_EQ(shell.messageBoxes.size(), 1u); // the field's range report, once
 }
 
 TEST(TabNotebook, ClickOnFreePageAreaLeavesFocus)
