@@ -13,6 +13,7 @@
 #include "controls/TTabNotebook.h"
 #include "controls/TTabPage.h"
 #include "runtime/ControlProperties.h"
+#include "runtime/TApplication.h"
 #include "support/TestPlatform.h"
 
 using namespace quorvant;
@@ -282,6 +283,21 @@ TEST(TabNotebook, NumericFieldOutOfRangeKeepsItsPage)
     EXPECT_EQ(f.nb->PageIndex(), 0);
     EXPECT_TRUE(price->hasFocus());
     EXPECT_EQ(shell.messageBoxes.size(), 1u); // the field's range report, once
+}
+
+TEST(TabNotebook, HandlerErrorsFromMouseGoToTheApplication)
+{
+    NotebookForm f;
+    QObject* reported = nullptr;
+    auto& app = runtime::Application();
+    const auto previous = app.OnException;
+    app.OnException = [&](QObject* sender, std::exception_ptr) { reported = sender; };
+    QObject::connect(f.nb, &TTabNotebook::OnTabClick, f.nb,
+                     [](QObject*, int) { throw std::runtime_error("handler failed"); });
+    f.Click(f.TabCentre(1)); // must not unwind through the event delivery
+    app.OnException = previous;
+    EXPECT_EQ(reported, f.nb);
+    EXPECT_EQ(f.nb->PageIndex(), 1);
 }
 
 TEST(TabNotebook, ClickOnFreePageAreaLeavesFocus)
