@@ -9,6 +9,7 @@
 #include "controls/TImageList.h"
 #include "controls/TPictureContainer.h"
 #include "platform/Platform.h"
+#include "runtime/TApplication.h"
 
 namespace quorvant::controls {
 
@@ -446,6 +447,9 @@ void TRichLabel::mouseMoveEvent(QMouseEvent* event)
     if (!target.isEmpty() || hoverAnchor_ > 0) {
         const bool handCursor = testAttribute(Qt::WA_SetCursor) && cursor().shape() == Qt::PointingHandCursor;
         if (!handCursor || target != lastAnchor_ || hoverAnchor_ != oldHover) {
+            // A tooltip of the previous anchor must not stay up over this one.
+            if (anchorHint_)
+                runtime::Application().CancelHint();
             setCursor(Qt::PointingHandCursor);
             emit OnAnchorEnter(this, target);
             if (hover_) {
