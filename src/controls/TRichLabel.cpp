@@ -237,18 +237,12 @@ TMarkupParams TRichLabel::BaseParams(const QRect& rect) const
     return p;
 }
 
-bool TRichLabel::RunMarkup(QPainter* painter, const QRect& rect, TMarkupParams& params, QString& target)
+TMarkupResult TRichLabel::RunMarkup(QPainter* painter, const QRect& rect, TMarkupParams& params)
 {
     params.Rect = rect;
     const TMarkupResult r = DrawMarkup(painter, DisplayText(), params);
     textSize_ = QSize(r.Width, r.Height);
-    target = r.AnchorTarget;
-    if (params.CheckOnly && !params.MeasureOnly) {
-        hoverAnchor_ = r.OnAnchor ? r.MouseAnchor : -1;
-        if (r.OnAnchor)
-            hoverRect_ = r.AnchorRect;
-    }
-    return r.OnAnchor;
+    return r;
 }
 
 bool TRichLabel::ExtendsRight() const
@@ -353,12 +347,11 @@ void TRichLabel::PaintLabel(QPainter& painter)
         if (ExtendsDown())
             r.setBottom(r.bottom() + AutoSizeRoom);
     }
-    QString target;
     if (autoSizing_ || vAlignment_ != tvaTop) {
         TMarkupParams measure = BaseParams(r);
         measure.CheckOnly = true;
         measure.HoverAnchor = hoverAnchor_;
-        RunMarkup(nullptr, r, measure, target);
+        RunMarkup(nullptr, r, measure);
         if (autoSizing_) {
             if (vAlignment_ == tvaCenter)
                 r.translate(0, 3);
@@ -380,11 +373,7 @@ void TRichLabel::PaintLabel(QPainter& painter)
     TMarkupParams p = BaseParams(r);
     p.HoverAnchor = hoverAnchor_;
     p.Mouse = mapFromGlobal(QCursor::pos());
-    const int savedHover = hoverAnchor_;
-    const QRect savedRect = hoverRect_;
-    RunMarkup(&painter, r, p, target);
-    hoverAnchor_ = savedHover;
-    hoverRect_ = savedRect;
+    RunMarkup(&painter, r, p);
 }
 
 QRect TRichLabel::HitRect()
@@ -397,10 +386,11 @@ QRect TRichLabel::HitRect()
             r.setBottom(r.bottom() + AutoSizeRoom);
     }
     if (vAlignment_ != tvaTop) {
+        // Measured as Paint measures, so hits land where the text is drawn.
         TMarkupParams measure = BaseParams(r);
-        measure.MeasureOnly = true;
-        QString ignored;
-        RunMarkup(nullptr, r, measure, ignored);
+        measure.CheckOnly = true;
+        measure.HoverAnchor = hoverAnchor_;
+        RunMarkup(nullptr, r, measure);
         if (autoSizing_)
             r.translate(0, vAlignment_ == tvaCenter ? 3 : 6);
         if (textSize_.height() < height()) {
@@ -420,12 +410,14 @@ QString TRichLabel::AnchorAt(int X, int Y)
     p.CheckOnly = true;
     p.Mouse = QPoint(X, Y);
     p.HoverAnchor = hoverAnchor_;
-    QString target;
-    if (!RunMarkup(nullptr, r, p, target)) {
+    const TMarkupResult hit = RunMarkup(nullptr, r, p);
+    if (!hit.OnAnchor) {
         hoverAnchor_ = -1;
         return {};
     }
-    return target;
+    hoverAnchor_ = hit.MouseAnchor;
+    hoverRect_ = hit.AnchorRect;
+    return hit.AnchorTarget;
 }
 
 void TRichLabel::Invalidate(const QRect& r)

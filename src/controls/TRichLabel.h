@@ -19,6 +19,7 @@
 namespace quorvant::controls {
 
 struct TMarkupParams;
+struct TMarkupResult;
 
 class TRichLabel : public QWidget, public runtime::THintShowTarget {
     Q_OBJECT
@@ -179,7 +180,7 @@ protected:
 
     virtual void MarkupChanged();
     // Runs the layout with the label's own settings.
-    virtual bool RunMarkup(QPainter* painter, const QRect& rect, TMarkupParams& params, QString& target);
+    virtual TMarkupResult RunMarkup(QPainter* painter, const QRect& rect, TMarkupParams& params);
 
 private:
     void PaintLabel(QPainter& painter);
