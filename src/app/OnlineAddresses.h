@@ -44,4 +44,4 @@ inline constexpr std::array<Product, 7> Products{{
 inline constexpr const Product& Page2Product = Products[2];
 inline constexpr const Product& Page3Product = Products[4];
 
-}  // namespace quorvant::online
+} // namespace quorvant::online

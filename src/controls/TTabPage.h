@@ -20,7 +20,6 @@ class TTabPage : public QWidget {
     Q_PROPERTY(quorvant::runtime::TColor TabColor READ TabColor WRITE SetTabColor)
     Q_PROPERTY(quorvant::runtime::TColor TextColor READ TextColor WRITE SetTextColor)
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
-    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
 
 public:
     explicit TTabPage(QWidget* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <cstring>
 #include <string>
 
 #include "runtime/HtmlHelpApi.h"
@@ -11,8 +12,10 @@ namespace quorvant::runtime {
 
 namespace {
 
-// Handed out by HH_INITIALIZE and expected back by HH_UNINITIALIZE.
-constexpr std::uintptr_t InitializeCookie = 0x51480001;
+// Handed out by HH_INITIALIZE and expected back by HH_UNINITIALIZE. The
+// cookie is a 32-bit value; only those four bytes are written, so a caller
+// that keeps it in a wider integer (zeroed) reads the same number.
+constexpr std::uint32_t InitializeCookie = 0x51480001;
 
 std::intptr_t Show(THtmlHelpViewer* viewer)
 {
@@ -70,7 +73,7 @@ std::intptr_t HtmlHelpRequest(platform::WindowHandle caller, const char* file, u
         return 0;
     case HH_INITIALIZE:
         if (data != 0)
-            *reinterpret_cast<std::uintptr_t*>(data) = InitializeCookie;
+            std::memcpy(reinterpret_cast<void*>(data), &InitializeCookie, sizeof InitializeCookie);
         return 0;
     case HH_UNINITIALIZE:
         THtmlHelpViewer::CloseAll();

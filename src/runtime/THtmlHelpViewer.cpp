@@ -107,6 +107,7 @@ THtmlHelpViewer::THtmlHelpViewer(QWidget* caller, std::unique_ptr<ChmArchive> ar
     connect(home_, &QToolButton::clicked, this, [this] { ShowDefaultTopic(); });
     connect(browser_, &QTextBrowser::anchorClicked, this, &THtmlHelpViewer::FollowLink);
     connect(browser_, &QTextBrowser::historyChanged, this, &THtmlHelpViewer::UpdateButtons);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &THtmlHelpViewer::MarkCurrentContentsItem);
     connect(contents_, &QListWidget::itemActivated, this, &THtmlHelpViewer::ContentsItemActivated);
     connect(contents_, &QListWidget::itemClicked, this, &THtmlHelpViewer::ContentsItemActivated);
 
@@ -244,6 +245,17 @@ void THtmlHelpViewer::FollowLink(const QUrl& link)
 void THtmlHelpViewer::ContentsItemActivated(QListWidgetItem* item)
 {
     FollowLink(item->data(Qt::UserRole).toUrl());
+}
+
+void THtmlHelpViewer::MarkCurrentContentsItem(const QUrl& shown)
+{
+    for (int row = 0; row < contents_->count(); ++row) {
+        if (contents_->item(row)->data(Qt::UserRole).toUrl().path() == shown.path()) {
+            contents_->setCurrentRow(row);
+            return;
+        }
+    }
+    contents_->clearSelection();
 }
 
 void THtmlHelpViewer::UpdateButtons()

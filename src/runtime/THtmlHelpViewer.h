@@ -57,6 +57,8 @@ private:
     void FollowLink(const QUrl& url);
     void ContentsItemActivated(QListWidgetItem* item);
     void UpdateButtons();
+    // Keeps the contents entry of the page shown selected.
+    void MarkCurrentContentsItem(const QUrl& shown);
 
     std::unique_ptr<ChmArchive> archive_;
     QTextBrowser* browser_ = nullptr;

@@ -10,6 +10,7 @@
 #include "runtime/ChmArchive.h"
 #include "runtime/HtmlHelpApi.h"
 #include "runtime/HtmlHelpRuntime.h"
+#include "runtime/TApplication.h"
 #include "runtime/THtmlHelpViewer.h"
 #include "support/TestPlatform.h"
 
@@ -202,15 +203,25 @@ TEST_F(HtmlHelpViewerTest, ContentsListOpensItsTopics)
     ASSERT_NE(viewer, nullptr);
     ASSERT_EQ(viewer->Contents()->count(), 2);
     EXPECT_EQ(viewer->Contents()->item(1)->text(), "Context");
+    EXPECT_EQ(viewer->Contents()->currentRow(), 0);
     emit viewer->Contents()->itemClicked(viewer->Contents()->item(1));
     EXPECT_EQ(viewer->CurrentTopic(), "/pages/ctx.htm");
+    EXPECT_EQ(viewer->Contents()->currentRow(), 1);
+    // Following a link moves the mark with the page.
+    emit viewer->Browser()->anchorClicked(QUrl("../default.htm"));
+    EXPECT_EQ(viewer->Contents()->currentRow(), 0);
 }
 
 TEST_F(HtmlHelpViewerTest, InitializeHandsOutACookieAndUninitializeClosesWindows)
 {
-    std::uintptr_t cookie = 0;
-    EXPECT_EQ(Request(HH_INITIALIZE, reinterpret_cast<std::intptr_t>(&cookie)), 0);
-    EXPECT_NE(cookie, 0u);
+    // Only the 32-bit cookie is written: the guard words around it survive.
+    std::uint32_t words[3] = {0xAAAAAAAA, 0, 0xBBBBBBBB};
+    EXPECT_EQ(HtmlHelpRequest(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<std::intptr_t>(&words[1])),
+              0);
+    EXPECT_NE(words[1], 0u);
+    EXPECT_EQ(words[0], 0xAAAAAAAAu);
+    EXPECT_EQ(words[2], 0xBBBBBBBBu);
+    const std::uint32_t cookie = words[1];
     Request(HH_DISPLAY_TOPIC);
     Request(HH_UNINITIALIZE, static_cast<std::intptr_t>(cookie));
     EXPECT_TRUE(THtmlHelpViewer::Windows().isEmpty());
@@ -247,4 +258,26 @@ TEST_F(HtmlHelpViewerTest, ProgramHelpOpensTheWelcomePageForTheFirstRun)
     HtmlHelpRequest(nullptr, help.c_str(), HH_DISPLAY_TOPIC, 0);
     EXPECT_EQ(Only()->CurrentTopic(), "/html/index.htm");
     EXPECT_GE(Only()->Contents()->count(), 8);
+}
+
+TEST_F(HtmlHelpViewerTest, ApplicationHelpCommandsReachTheViewer)
+{
+    RegisterHtmlHelpRuntime();
+    TApplication& application = Application();
+    const QString previous = application.HelpFile;
+    application.HelpFile = QString::fromStdString(ChmFixture::ProgramHelpFile());
+    EXPECT_TRUE(application.HelpContext(10000));
+    ASSERT_NE(Only(), nullptr);
+    EXPECT_EQ(Only()->CurrentTopic(), "/html/welcome.htm");
+    EXPECT_TRUE(application.HelpCommand(HELP_CONTENTS, 0));
+    ASSERT_NE(Only(), nullptr);
+    EXPECT_EQ(Only()->CurrentTopic(), "/html/index.htm");
+    EXPECT_TRUE(application.HelpCommand(HELP_QUIT, 0));
+    EXPECT_TRUE(THtmlHelpViewer::Windows().isEmpty());
+    // A help file that is not there: the request goes out, nothing shows.
+    application.HelpFile = QString::fromStdString(fixture_.Path("absent.chm"));
+    application.HelpCommand(HELP_CONTENTS, 0);
+    EXPECT_TRUE(THtmlHelpViewer::Windows().isEmpty());
+    EXPECT_TRUE(quorvant::testing::CurrentPlatform().messageBoxes.empty());
+    application.HelpFile = previous;
 }

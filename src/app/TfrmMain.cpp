@@ -1,0 +1,401 @@
+#include "app/TfrmMain.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QMenuBar>
+
+#include "app/OnlineAddresses.h"
+#include "dialogs/TfrmAbout.h"
+#include "dialogs/TfrmDisclaim.h"
+#include "finance/MathError.h"
+#include "platform/Platform.h"
+#include "platform/TAltCueFix.h"
+#include "platform/uCompositionFuncs.h"
+#include "runtime/ControlProperties.h"
+#include "runtime/Guard.h"
+#include "runtime/TApplication.h"
+#include "runtime/TColor.h"
+#include "runtime/TFocusEvents.h"
+#include "runtime/TScreen.h"
+#include "worksheet/SettingsFile.h"
+#include "worksheet/WorksheetCalculation.h"
+
+namespace quorvant::app {
+
+TfrmMain* frmMain = nullptr;
+
+const char* const CalculationFailedMessage = "Results of this calculation cannot be determined\n\r"
+                                             "using the values you have entered.\n\r"
+                                             "\n\r"
+                                             "Please try again with different values.";
+
+std::string GeneralFailureMessage()
+{
+    return "An problem has occurred.\r\n"
+           "\r\n"
+           "If you wish contact Brackwell Software    \r\n"
+           "\r\n"
+           "at:  " +
+           std::string(online::SupportEmail);
+}
+
+namespace {
+
+constexpr int ClientWidth = 656;
+constexpr int ClientHeight = 406;
+constexpr int FirstRunHelpContext = 10000;
+constexpr int HelpQuit = 2;
+constexpr int HelpContents = 3;
+
+// Reads and writes the worksheet through the window's fields. A result the
+// field cannot show whole counts as a result that cannot be determined.
+class FieldsOfWindow : public WorksheetFields {
+public:
+    explicit FieldsOfWindow(const TfrmMain& form) : form_(form) {}
+    double ReadInput(WorksheetInput input) override { return form_.InputField(input)->NumberValue(); }
+    void WriteResult(WorksheetResult result, double value) override
+    {
+        controls::TNumericField* field = form_.ResultField(result);
+        if (!field->ValueFits(value))
+            throw MathError(MathError::Kind::Overflow);
+        field->SetNumberValue(value);
+    }
+
+private:
+    const TfrmMain& form_;
+};
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent) : TForm(parent)
+{
+    app::frmMain = this;
+    setupUi(this);
+    ArrangeWindow();
+    BindEvents();
+    DoCreate();
+}
+
+TfrmMain::~TfrmMain()
+{
+    DoDestroy();
+}
+
+controls::TNumericField* TfrmMain::InputField(WorksheetInput input) const
+{
+    switch (input) {
+    case WorksheetInput::PurchasePrice:
+        return edtPurchasePrice;
+    case WorksheetInput::DownPaymentPercent:
+        return edtDownPaymentPercent;
+    case WorksheetInput::Term:
+        return edtTerm;
+    case WorksheetInput::Interest:
+        return edtInterest;
+    case WorksheetInput::OriginationFees:
+        return edtOriginationFees;
+    case WorksheetInput::Points:
+        return edtPoints;
+    case WorksheetInput::PrepaidInterest:
+        return edtPrepaidInterest;
+    case WorksheetInput::MIP:
+        return edtMIP;
+    case WorksheetInput::Buydown:
+        return edtBuydown;
+    case WorksheetInput::FloodCheck:
+        return edtFloodCheck;
+    case WorksheetInput::TaxService:
+        return edtTaxService;
+    case WorksheetInput::Other1:
+        return edtOther1;
+    case WorksheetInput::Other2:
+        return edtOther2;
+    }
+    return nullptr;
+}
+
+controls::TNumericField* TfrmMain::ResultField(WorksheetResult result) const
+{
+    switch (result) {
+    case WorksheetResult::DownPayment:
+        return edtDownPayment;
+    case WorksheetResult::LoanAmount:
+        return edtLoan;
+    case WorksheetResult::MonthlyPayment:
+        return edtPayment;
+    case WorksheetResult::FixedFeesTotal:
+        return edtFixedFees;
+    case WorksheetResult::Apr:
+        return edtAPR;
+    }
+    return nullptr;
+}
+
+// The menu bar sits above the designed client area; the window keeps the
+// designed size and cannot be resized.
+void TfrmMain::ArrangeWindow()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    setFont(font);
+    const int menuHeight = mnuMain->sizeHint().height();
+    mnuMain->setGeometry(0, 0, ClientWidth, menuHeight);
+    ClientArea->setGeometry(0, menuHeight, ClientWidth, ClientHeight);
+    HandleSizeLimits();
+    SetBorderIcons(runtime::biSystemMenu | runtime::biMinimize);
+    runtime::SetShowHint(this, false);
+}
+
+void TfrmMain::HandleSizeLimits()
+{
+    SetFixedFormSize(ClientWidth, mnuMain->height() + ClientHeight);
+}
+
+void TfrmMain::BindEvents()
+{
+    using runtime::Bind;
+    for (const auto& key : SettingsKeys) {
+        auto* events = runtime::TFocusEvents::For(InputField(key.input));
+        Bind(events, &runtime::TFocusEvents::OnExit, this, &TfrmMain::Calculate);
+    }
+}
+
+void TfrmMain::CreateParams(runtime::TCreateParams& params)
+{
+    TForm::CreateParams(params);
+    SetMainWindowStyles(params);
+}
+
+// The main window carries the program's taskbar button itself.
+void TfrmMain::SetMainWindowStyles(runtime::TCreateParams& params)
+{
+    params.ExStyle = (params.ExStyle & ~runtime::WS_EX_TOOLWINDOW) | runtime::WS_EX_APPWINDOW;
+}
+
+// There is no hidden owner window on our desktops: the main window is the
+// only top-level window with a taskbar entry (dialogs are transient for it).
+void TfrmMain::SetupTaskbarButton()
+{
+    setWindowFlag(Qt::Tool, false);
+}
+
+void TfrmMain::FormCreate(QObject* Sender)
+{
+    SetupTaskbarButton();
+    ApplyCompositionLook();
+    altCueFix_ = new platform::TAltCueFix(this);
+    setWindowTitle(QStringLiteral("Quorvant, 4.5.1"));
+    auto& os = platform::ThePlatform();
+    SettingsFolder = os.KnownConfigFolder();
+    ProductSubfolder = ProductSubfolderName;
+    const std::string program = os.ProgramFilePath();
+    ProgramFolder = program.substr(0, program.rfind('/') + 1);
+
+    auto& app = runtime::Application();
+    app.OnActivate = [this] { ApplicationActivate(); };
+    app.OnException = [this](QObject* sender, std::exception_ptr e) { AppOnException(sender, e); };
+    app.OnHint = [this](QObject* sender) { ApplicationHint(sender); };
+
+    app.HelpFile = QString::fromStdString(ProgramFolder) + QStringLiteral("quorvantcalc.chm");
+    app.HintPause = 400;
+    app.HintHidePause = 4000;
+    ReferralSuffix = std::string(online::ReferralKey) + std::string(online::ReferralCode);
+
+    LoadSettingsIntoFields();
+    if (!Run) {
+        struct RunAfterwards {
+            bool& run;
+            ~RunAfterwards() { run = true; }
+        } runAfterwards{Run};
+        app.HelpContext(FirstRunHelpContext);
+    }
+    TForm::FormCreate(Sender);
+}
+
+void TfrmMain::LoadSettingsIntoFields()
+{
+    const auto values = LoadSettings(SettingsFilePath(SettingsFolder, ProductSubfolder),
+                                     platform::ThePlatform().DecimalSeparator());
+    LastValues = values.LastValues;
+    Run = values.Run;
+    for (const auto& key : SettingsKeys)
+        InputField(key.input)->SetNumberValue(LastValues[key.input]);
+}
+
+void TfrmMain::ApplyCompositionLook()
+{
+    if (platform::IsCompositionEnabled()) {
+        pnlTop->SetColor(runtime::clBlack);
+        platform::ExtendFrame(platform::WindowHandle(this), platform::TRect{0, 0, 0, 24});
+    } else {
+        pnlTop->SetColor(runtime::clBtnFace);
+    }
+}
+
+void TfrmMain::FormActivate(QObject* Sender)
+{
+    if (QWidget* active = runtime::Screen().ActiveForm())
+        active->raise();
+    TForm::FormActivate(Sender);
+}
+
+void TfrmMain::ApplicationActivate()
+{
+    if (QWidget* active = runtime::Screen().ActiveForm()) {
+        active->raise();
+        active->activateWindow();
+    }
+    if (nbkMain->PageIndex() == 0)
+        edtPurchasePrice->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmMain::AppOnException(QObject* Sender, std::exception_ptr E)
+{
+    auto& os = platform::ThePlatform();
+    try {
+        std::rethrow_exception(E);
+    } catch (const MathError&) {
+        os.ShowMessageBox(this, CalculationFailedMessage, "Information",
+                          platform::MessageBoxIcon::Information);
+        Reset(Sender);
+    } catch (...) {
+        os.ShowMessageBox(this, GeneralFailureMessage(), "Information",
+                          platform::MessageBoxIcon::Information);
+    }
+}
+
+void TfrmMain::ApplicationHint(QObject*)
+{
+    statusBar->Panels()->Items(1)->SetText(runtime::GetLongHint(runtime::Application().Hint()));
+}
+
+void TfrmMain::Calculate(QObject*)
+{
+    FieldsOfWindow fields(*this);
+    LastValues = CalculateWorksheet(fields, platform::ThePlatform().DecimalSeparator());
+}
+
+void TfrmMain::Reset(QObject* Sender)
+{
+    nbkMain->SetPageIndex(0);
+    for (const auto& key : SettingsKeys)
+        InputField(key.input)->SetNumberValue(key.Default);
+    if (nbkMain->PageIndex() == 0)
+        edtPurchasePrice->setFocus(Qt::OtherFocusReason);
+    Calculate(Sender);
+}
+
+void TfrmMain::SaveValuesAtExit()
+{
+    SaveSettings(SettingsFilePath(SettingsFolder, ProductSubfolder), SettingsValues{LastValues, Run},
+                 platform::ThePlatform().DecimalSeparator());
+}
+
+// A failed save is reported, and the window closes all the same: a program
+// that can never be closed would be worse than one lost save.
+void TfrmMain::FormClose(QObject* Sender, runtime::TCloseAction& Action)
+{
+    runtime::Application().HelpCommand(HelpQuit, 0);
+    Action = runtime::TCloseAction::caFree;
+    try {
+        SaveValuesAtExit();
+    } catch (...) {
+        runtime::Application().HandleException(this, std::current_exception());
+    }
+    TForm::FormClose(Sender, Action);
+}
+
+void TfrmMain::FormDestroy(QObject* Sender)
+{
+    TForm::FormDestroy(Sender);
+    if (app::frmMain == this)
+        app::frmMain = nullptr;
+}
+
+void TfrmMain::btnExitClick(QObject*)
+{
+    Close();
+}
+
+void TfrmMain::MnuHelpContentsClick(QObject*)
+{
+    runtime::Application().HelpCommand(HelpContents, 0);
+}
+
+// The first row that names the sender sets the launcher's address; the
+// launcher is clicked whatever matched.
+void TfrmMain::GoOnline(QObject* Sender)
+{
+    const std::string site(online::BrackwellSite);
+    std::string address;
+    bool known = true;
+    if (Sender == mnuOnlineHome || Sender == statusBar)
+        address = std::string(online::MakerHomePage) + ReferralSuffix;
+    else if (Sender == mnuOnlineSuggestionBox)
+        address = site + "suggest.htm" + ReferralSuffix;
+    else if (Sender == mnuOnlineFreeware)
+        address = site + "freeware.htm" + ReferralSuffix;
+    else if (Sender == mnuOnlineSupport)
+        address = site + "faq.htm" + ReferralSuffix;
+    else if (Sender == mnuOnlineAppInfo)
+        address = site + "quorvant.htm" + ReferralSuffix;
+    else if (const int product = ProductItemIndex(Sender); product >= 0)
+        address = std::string(online::Products[std::size_t(product)].homePage) + ReferralSuffix;
+    else if (Sender == btnUpdate || Sender == mnuOnlineCheckForUpdate)
+        address = site + "updates/Kestavo451.htm";
+    else if (Sender == mnuOnlineBlog)
+        address = site + "wp/" + ReferralSuffix;
+    else if (Sender == mnuMailSuggestions)
+        address = "mailto:" + std::string(online::SuggestionsEmail);
+    else if (Sender == mnuMailSupport)
+        address = "mailto:" + std::string(online::SupportEmail);
+    else
+        known = false;
+    if (known)
+        UrlOnline->SetURL(QString::fromStdString(address));
+    UrlOnline->Click();
+}
+
+int TfrmMain::ProductItemIndex(QObject* Sender) const
+{
+    const QAction* items[] = {mnuTryProduct1, mnuTryProduct2, mnuTryProduct3, mnuTryProduct4,
+                              mnuTryProduct5, mnuTryProduct6, mnuTryProduct7};
+    for (int i = 0; i < 7; ++i)
+        if (Sender == items[i])
+            return i;
+    return -1;
+}
+
+namespace {
+// Shows a new ownerless dialog modally and releases it however the modal
+// run ends.
+template <class Dialog> void RunDialog(Dialog*& instance, Dialog* created)
+{
+    instance = created;
+    struct ReleaseAfterwards {
+        runtime::TForm* form;
+        ~ReleaseAfterwards() { form->Release(); }
+    } release{created};
+    created->ShowModal();
+}
+} // namespace
+
+void TfrmMain::ShowAbout(QObject*)
+{
+    repaint();
+    RunDialog(dialogs::frmAbout,
+              new dialogs::TfrmAbout(ProgramFolder, ReferralSuffix, std::string(online::MakerHomePage)));
+}
+
+void TfrmMain::ShowDisclaimer(QObject*)
+{
+    repaint();
+    RunDialog(dialogs::frmDisclaim, new dialogs::TfrmDisclaim);
+}
+
+bool TfrmMain::event(QEvent* event)
+{
+    return TForm::event(event);
+}
+
+} // namespace quorvant::app

@@ -1,0 +1,84 @@
+#pragma once
+// The main window: the calculator page, its commands and its lifecycle.
+//
+//   keys -> TNumericField (entry, validation on exit)
+//        -> OnExit -> Calculate -> CalculateWorksheet (finance engine)
+//        -> five result fields, LastValues -> settings file at close
+//
+// The controls come from frmMain.ui; their events are bound once, in
+// BindEvents, through the runtime's guard, so every failure of a handler
+// reaches AppOnException.
+
+#include <exception>
+#include <string>
+
+#include "runtime/TForm.h"
+#include "ui_frmMain.h"
+#include "worksheet/LoanWorksheet.h"
+
+namespace quorvant::platform {
+class TAltCueFix;
+}
+
+namespace quorvant::app {
+
+class TfrmMain : public runtime::TForm, public Ui::frmMain {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    WorksheetInputs LastValues;
+    bool Run = false;
+    std::string SettingsFolder;
+    std::string ProductSubfolder;
+    std::string ProgramFolder;
+    std::string ReferralSuffix;
+
+    controls::TNumericField* InputField(WorksheetInput input) const;
+    controls::TNumericField* ResultField(WorksheetResult result) const;
+
+    void Calculate(QObject* Sender);
+    void Reset(QObject* Sender);
+    void SaveValuesAtExit();
+
+    void ApplicationActivate();
+    void AppOnException(QObject* Sender, std::exception_ptr E);
+    void ApplicationHint(QObject* Sender);
+
+    void btnExitClick(QObject* Sender);
+    void MnuHelpContentsClick(QObject* Sender);
+    void GoOnline(QObject* Sender);
+    void ShowAbout(QObject* Sender);
+    void ShowDisclaimer(QObject* Sender);
+
+    void ApplyCompositionLook();
+
+protected:
+    void FormCreate(QObject* Sender) override;
+    void FormActivate(QObject* Sender) override;
+    void FormClose(QObject* Sender, runtime::TCloseAction& Action) override;
+    void FormDestroy(QObject* Sender) override;
+    void CreateParams(runtime::TCreateParams& params) override;
+    bool event(QEvent* event) override;
+
+private:
+    void ArrangeWindow();
+    void BindEvents();
+    void LoadSettingsIntoFields();
+    void SetupTaskbarButton();
+    void SetMainWindowStyles(runtime::TCreateParams& params);
+    void HandleSizeLimits();
+    int ProductItemIndex(QObject* Sender) const;
+
+    platform::TAltCueFix* altCueFix_ = nullptr;
+};
+
+// The one main window, from its creation until its destruction.
+extern TfrmMain* frmMain;
+
+// The two fixed reports of AppOnException.
+extern const char* const CalculationFailedMessage;
+std::string GeneralFailureMessage();
+
+} // namespace quorvant::app

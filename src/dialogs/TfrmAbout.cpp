@@ -1,0 +1,94 @@
+#include "dialogs/TfrmAbout.h"
+
+#include <QFont>
+
+#include "platform/Platform.h"
+#include "runtime/ControlProperties.h"
+#include "runtime/Guard.h"
+#include "runtime/TColor.h"
+
+namespace quorvant::dialogs {
+
+TfrmAbout* frmAbout = nullptr;
+
+TfrmAbout::TfrmAbout(std::string programFolder, std::string referralSuffix, std::string homePage)
+    : TForm(nullptr), programFolder_(std::move(programFolder)), referralSuffix_(std::move(referralSuffix)),
+      homePage_(std::move(homePage))
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    setFont(font);
+    setupUi(this);
+    SetFixedFormSize(447, 290);
+    SetBorderIcons(0);
+    runtime::SetShowHint(this, false);
+    QString caption = QString::fromStdString(homePage_);
+    caption.remove(QStringLiteral("https://")).remove(QStringLiteral("http://"));
+    if (caption.endsWith(u'/'))
+        caption.chop(1);
+    urlHome->SetCaption(caption);
+
+    using runtime::Bind;
+    Bind(btnClose, &runtime::TBitBtn::OnClick, this, &TfrmAbout::BtnCloseClick);
+    Bind(btnShowLicense, &runtime::TBitBtn::OnClick, this, &TfrmAbout::btnShowLicenseClick);
+    Bind(imgLogo, &runtime::TImage::OnClick, this, &TfrmAbout::GoOnlineAbout);
+    Bind(imgAboutIcon, &runtime::TImage::OnClick, this, &TfrmAbout::GoOnlineAbout);
+    Bind(urlHome, &controls::TLinkLabel::OnClick, this, &TfrmAbout::GoOnlineAbout);
+    Bind(imgLogo, &runtime::TImage::OnMouseMove, this, &TfrmAbout::imgLogoMouseMove);
+    Bind(imgAboutIcon, &runtime::TImage::OnMouseMove, this, &TfrmAbout::imgAboutIconMouseMove);
+    DoCreate();
+}
+
+TfrmAbout::~TfrmAbout()
+{
+    DoDestroy();
+    if (dialogs::frmAbout == this)
+        dialogs::frmAbout = nullptr;
+}
+
+void TfrmAbout::FormShow(QObject* Sender)
+{
+    setWindowTitle(QStringLiteral(" About Quorvant, 4.5.1"));
+    lblVersion->SetCaption(QStringLiteral("Version 4.5.1"));
+    lblCompileDate->SetCaption(QStringLiteral("Compiled February 11, 2010"));
+    lblCopyright->SetCaption(QStringLiteral("Copyright \u00A9 2010 Ostrel Software."));
+    lblRights->SetCaption(QStringLiteral("All rights reserved."));
+    QPalette red = lblEdition->palette();
+    red.setColor(QPalette::WindowText, runtime::ToQColor(runtime::clRed));
+    lblEdition->setPalette(red);
+    lblEdition->SetCaption(QStringLiteral("Freeware Version"));
+    lblTitle->SetCaption(QStringLiteral("Quorvant"));
+    TForm::FormShow(Sender);
+}
+
+void TfrmAbout::BtnCloseClick(QObject*)
+{
+    Close();
+}
+
+// The shell's answer is not looked at: a missing licence file is the
+// shell's to report.
+void TfrmAbout::btnShowLicenseClick(QObject*)
+{
+    platform::ThePlatform().ShellExecute(platform::WindowHandle(this), "open", programFolder_ + "License.txt",
+                                         "", "", platform::SwShowNormal);
+}
+
+void TfrmAbout::GoOnlineAbout(QObject* Sender)
+{
+    if (Sender == imgAboutIcon || Sender == imgLogo || Sender == urlHome)
+        urlAboutOnline->SetURL(QString::fromStdString(homePage_ + referralSuffix_));
+    urlAboutOnline->Click();
+}
+
+void TfrmAbout::imgLogoMouseMove(QObject*)
+{
+    imgLogo->setCursor(Qt::PointingHandCursor);
+}
+
+void TfrmAbout::imgAboutIconMouseMove(QObject*)
+{
+    imgAboutIcon->setCursor(Qt::PointingHandCursor);
+}
+
+} // namespace quorvant::dialogs
