@@ -9,6 +9,7 @@
 #include "controls/TImageList.h"
 #include "controls/TPictureContainer.h"
 #include "platform/Platform.h"
+#include "runtime/Guard.h"
 #include "runtime/TApplication.h"
 
 namespace quorvant::controls {
@@ -85,11 +86,7 @@ void VerticalGradient(QPainter& p, const QRect& area, const QColor& a, const QCo
 
 } // namespace
 
-TRichLabel::TRichLabel(QWidget* parent) : QWidget(parent)
-{
-    setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
-}
+TRichLabel::TRichLabel(QWidget* parent) : TGraphicControl(parent) {}
 
 TRichLabel::~TRichLabel()
 {
@@ -430,9 +427,8 @@ void TRichLabel::Invalidate(const QRect& r)
 
 void TRichLabel::mouseMoveEvent(QMouseEvent* event)
 {
-    QWidget::mouseMoveEvent(event);
+    TGraphicControl::mouseMoveEvent(event);
     const QPoint pos = event->position().toPoint();
-    emit OnMouseMove(this, event->modifiers(), pos.x(), pos.y());
     const int oldHover = hoverAnchor_;
     const QRect oldRect = hoverRect_;
     const QString target = AnchorAt(pos.x(), pos.y());
@@ -443,7 +439,7 @@ void TRichLabel::mouseMoveEvent(QMouseEvent* event)
             if (anchorHint_)
                 runtime::Application().CancelHint();
             setCursor(Qt::PointingHandCursor);
-            emit OnAnchorEnter(this, target);
+            runtime::Guarded(this, [&] { emit OnAnchorEnter(this, target); });
             if (hover_) {
                 Invalidate(oldHover > 0 ? oldRect : QRect());
                 Invalidate(hoverRect_);
@@ -455,7 +451,7 @@ void TRichLabel::mouseMoveEvent(QMouseEvent* event)
     if (testAttribute(Qt::WA_SetCursor) && cursor().shape() == Qt::PointingHandCursor) {
         unsetCursor();
         lastAnchor_.clear();
-        emit OnAnchorExit(this, QString());
+        runtime::Guarded(this, [&] { emit OnAnchorExit(this, QString()); });
         if (hover_)
             Invalidate(oldHover > 0 ? oldRect : QRect());
     }
@@ -463,12 +459,12 @@ void TRichLabel::mouseMoveEvent(QMouseEvent* event)
 
 void TRichLabel::mousePressEvent(QMouseEvent* event)
 {
+    TGraphicControl::mousePressEvent(event);
     const QPoint pos = event->position().toPoint();
-    emit OnMouseDown(this, event->button(), event->modifiers(), pos.x(), pos.y());
     const QString target = AnchorAt(pos.x(), pos.y());
     if (target.isEmpty())
         return;
-    emit OnAnchorClick(this, target);
+    runtime::Guarded(this, [&] { emit OnAnchorClick(this, target); });
     // Only addresses and mail links go to the shell; a failure is not reported.
     if (target.contains(QLatin1String("://")) || target.contains(QLatin1String("mailto:")))
         platform::ThePlatform().ShellExecute(window(), "open", target.toStdString(), "", "",
@@ -477,17 +473,17 @@ void TRichLabel::mousePressEvent(QMouseEvent* event)
 
 void TRichLabel::enterEvent(QEnterEvent* event)
 {
-    QWidget::enterEvent(event);
-    emit OnMouseEnter(this);
+    TGraphicControl::enterEvent(event);
+    runtime::Guarded(this, [this] { emit OnMouseEnter(this); });
 }
 
 void TRichLabel::leaveEvent(QEvent* event)
 {
-    QWidget::leaveEvent(event);
+    TGraphicControl::leaveEvent(event);
     if (hover_ && hoverAnchor_ > 0)
         Invalidate(hoverRect_);
     hoverAnchor_ = -1;
-    emit OnMouseLeave(this);
+    runtime::Guarded(this, [this] { emit OnMouseLeave(this); });
 }
 
 void TRichLabel::HintShowRequest(runtime::THintInfo& info, bool& canShow)

@@ -94,6 +94,9 @@ TEST(TRichLabelProperties, ListAssignmentBecomesOneLineAndLinesJoinWithSpaces)
     EXPECT_EQ(label.MarkupText(), QStringList{QStringLiteral("abc")});
     label.AddMarkupLine(QStringLiteral("<b>d</b>"));
     EXPECT_EQ(label.DisplayText(), QStringLiteral("abc <b>d</b>"));
+    // As a window description sets it: one string.
+    label.setProperty("MarkupText", QStringLiteral("<i>e</i>"));
+    EXPECT_EQ(label.MarkupText(), QStringList{QStringLiteral("<i>e</i>")});
     label.SetCaption(QStringLiteral("RichLabel1"));
     label.Loaded();
     EXPECT_TRUE(label.Caption().isEmpty());
