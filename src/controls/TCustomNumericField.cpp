@@ -288,10 +288,11 @@ QString TCustomNumericField::efDrawnText() const
             if (c != u' ')
                 c = u'*';
     if (padChar_ != u' ' || password) {
-        const QChar pad = padChar_ == u' ' ? QChar(u'*') : padChar_;
+        // Separators without a digit to their left count as empty digit
+        // positions.
         for (int i = 0; i < text.size() && text[i] == u' '; ++i)
-            if (i < mask.Length() && mask.IsEditable(i))
-                text[i] = pad;
+            if (i < mask.Length() && (mask.IsEditable(i) || mask.KindAt(i) == PictureMask::Kind::Separator))
+                text[i] = padChar_;
     }
     if (!FieldHasFocus()) {
         bool blank = uninitialized_;

@@ -18,6 +18,13 @@ using namespace quorvant::runtime;
 
 namespace {
 
+int qtWarnings = 0;
+void CountWarnings(QtMsgType type, const QMessageLogContext&, const QString&)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        ++qtWarnings;
+}
+
 struct Caught {
     QObject* sender = nullptr;
     std::string what;
@@ -29,6 +36,8 @@ protected:
     void SetUp() override
     {
         platform_ = &quorvant::testing::FreshPlatform();
+        qtWarnings = 0;
+        previousHandler_ = qInstallMessageHandler(CountWarnings);
         Application().OnException = [this](QObject* Sender, std::exception_ptr E) {
             ++caught_.count;
             caught_.sender = Sender;
@@ -43,7 +52,10 @@ protected:
     {
         Application().OnException = nullptr;
         Application().OnIdle = nullptr;
+        qInstallMessageHandler(previousHandler_);
+        EXPECT_EQ(qtWarnings, 0) << "Qt complained (an exception reached it?)";
     }
+    QtMessageHandler previousHandler_ = nullptr;
     platform::RecordingPlatform* platform_ = nullptr;
     Caught caught_;
 };

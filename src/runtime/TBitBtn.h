@@ -1,0 +1,58 @@
+#pragma once
+// Push button with a glyph and a caption whose "&" accelerator is
+// underlined only while the form's keyboard cues are visible. The glyph is
+// a strip of NumGlyphs images (up, disabled, down). A non-zero ModalResult
+// ends its form's modal run with that result when clicked.
+
+#include <QPixmap>
+#include <QPushButton>
+
+#include "runtime/ControlTypes.h"
+
+namespace quorvant::runtime {
+
+class TBitBtn : public QPushButton {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QPixmap Glyph READ Glyph WRITE SetGlyph)
+    Q_PROPERTY(int NumGlyphs READ NumGlyphs WRITE SetNumGlyphs)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(quorvant::runtime::TButtonLayout Layout READ Layout WRITE SetLayout)
+    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
+public:
+    explicit TBitBtn(QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption);
+    QPixmap Glyph() const { return glyph_; }
+    void SetGlyph(const QPixmap& glyph);
+    int NumGlyphs() const { return numGlyphs_; }
+    void SetNumGlyphs(int count);
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+    TButtonLayout Layout() const { return layout_; }
+    void SetLayout(TButtonLayout layout);
+    int Spacing() const { return spacing_; }
+    void SetSpacing(int spacing);
+
+    // Clicks the button from code, as a mouse click would.
+    void Click();
+
+signals:
+    void OnClick(QObject* Sender);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Clicked();
+    QPixmap CurrentGlyph() const;
+
+    QPixmap glyph_;
+    int numGlyphs_ = 1;
+    int modalResult_ = 0;
+    TButtonLayout layout_ = blGlyphLeft;
+    int spacing_ = 4;
+};
+
+} // namespace quorvant::runtime

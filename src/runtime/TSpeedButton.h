@@ -1,0 +1,54 @@
+#pragma once
+// Non-focusable tool button, flat by default, usually captionless. Its
+// glyph is a strip of NumGlyphs equal images side by side, one per state:
+// up, disabled, down, (exclusive). A state without its own image uses the
+// up image (greyed when disabled).
+
+#include <QPixmap>
+
+#include "runtime/TGraphicControl.h"
+
+namespace quorvant::runtime {
+
+class TSpeedButton : public TGraphicControl {
+    Q_OBJECT
+    Q_PROPERTY(QPixmap Glyph READ Glyph WRITE SetGlyph)
+    Q_PROPERTY(int NumGlyphs READ NumGlyphs WRITE SetNumGlyphs)
+    Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+public:
+    enum GlyphState { Up = 0, Disabled = 1, Down = 2, Exclusive = 3 };
+
+    explicit TSpeedButton(QWidget* parent = nullptr);
+
+    QPixmap Glyph() const { return glyph_; }
+    void SetGlyph(const QPixmap& glyph);
+    int NumGlyphs() const { return numGlyphs_; }
+    void SetNumGlyphs(int count);
+    bool Flat() const { return flat_; }
+    void SetFlat(bool flat);
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+
+    // The image drawn for a state.
+    QPixmap GlyphFor(GlyphState state) const;
+    GlyphState CurrentState() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QPixmap glyph_;
+    int numGlyphs_ = 1;
+    bool flat_ = true;
+    QString caption_;
+    bool hover_ = false;
+    bool down_ = false;
+};
+
+} // namespace quorvant::runtime

@@ -1,0 +1,440 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "controls/EntryCommands.h"
+#include "controls/EntryErrors.h"
+#include "controls/TEntryController.h"
+#include "controls/TIntlSup.h"
+#include "controls/TKeyCodes.h"
+#include "controls/TNumericField.h"
+#include "runtime/TFocusEvents.h"
+#include "support/TestPlatform.h"
+
+using namespace quorvant::controls;
+using quorvant::platform::MessageBoxIcon;
+using quorvant::testing::FreshPlatform;
+
+namespace {
+
+// A form with three fields as the calculator page has them: an amount, a
+// percentage and a result field that Tab passes over.
+class NumericFieldForm : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform = &FreshPlatform();
+        TIntlSup::Reload();
+        ResetController();
+        form = std::make_unique<QWidget>();
+        amount = MakeField("##,###,###.##");
+        percent = MakeField("###.####");
+        result = MakeField("##,###,###.##");
+        result->SetTabStop(false);
+        result->SetColor(quorvant::runtime::clYellow);
+        button = new QPushButton("OK", form.get());
+        button->move(0, 120);
+        // The form-level exit events track focus moves from their first use.
+        quorvant::runtime::TFocusEvents::For(percent);
+        form->resize(300, 160);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        button->setFocus(Qt::OtherFocusReason);
+        Settle();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        ResetController();
+    }
+
+    static void ResetController()
+    {
+        TEntryController& c = TEntryController::DefaultController();
+        c.ErrorPending = false;
+        c.ErrorField = nullptr;
+        c.ErrorText.clear();
+        c.InsertMode = true;
+        c.EntryOptions = TEntryController::DefaultEntryOptions;
+        c.OnError = nullptr;
+        c.EntryCommands.ResetCommandProcessor();
+    }
+
+    TNumericField* MakeField(const QString& mask)
+    {
+        auto* f = new TNumericField(form.get());
+        f->SetDataType(TNumericField::nftDouble);
+        f->SetPictureMask(mask);
+        f->SetOptions({});
+        f->SetCaretOvrShape(TNumericField::csBlock);
+        f->move(0, 30 * (form->children().size() - 1));
+        f->resize(103, 23);
+        return f;
+    }
+
+    // Posted work (focus return, error report, notices) runs here.
+    static void Settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
+    static QString Shown(const TNumericField* f) { return f->DisplayText().trimmed(); }
+
+    void TabInto(TNumericField* f)
+    {
+        f->setFocus(Qt::TabFocusReason);
+        Settle();
+    }
+
+    void Type(TNumericField* f, const QString& keys) { QTest::keyClicks(f, keys); }
+
+    void Tab()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        Settle();
+    }
+
+    quorvant::platform::RecordingPlatform* platform = nullptr;
+    std::unique_ptr<QWidget> form;
+    TNumericField* amount = nullptr;
+    TNumericField* percent = nullptr;
+    TNumericField* result = nullptr;
+    QPushButton* button = nullptr;
+};
+
+} // namespace
+
+TEST_F(NumericFieldForm, PublishedDefaults)
+{
+    TNumericField f;
+    EXPECT_EQ(f.DataType(), TNumericField::nftLongInt);
+    EXPECT_EQ(f.PictureMask(), "iiiiiiiiiii");
+    EXPECT_EQ(f.Options(),
+              TNumericField::TEntryFieldOptions(TNumericField::efoCaretToEnd | TNumericField::efoTrimBlanks));
+    EXPECT_EQ(f.PadChar(), u' ');
+    EXPECT_EQ(f.TextMargin(), 2);
+    EXPECT_FALSE(f.Uninitialized());
+    EXPECT_EQ(f.ZeroDisplay(), TNumericField::zdShow);
+    EXPECT_EQ(f.CaretInsShape(), TNumericField::csVertLine);
+    EXPECT_EQ(f.CaretOvrShape(), TNumericField::csBlock);
+    EXPECT_EQ(f.ErrorBackColor(), quorvant::runtime::clRed);
+    EXPECT_TRUE(f.AutoSize());
+    EXPECT_TRUE(f.TabStop());
+    EXPECT_EQ(f.width(), 130);
+    EXPECT_EQ(f.height(), f.fontMetrics().height() + 8);
+    EXPECT_EQ(f.RangeLo(), "-2147483648");
+    EXPECT_EQ(f.property("RangeLow").toByteArray().size(), 10);
+    f.SetDataType(TNumericField::nftDouble);
+    EXPECT_EQ(f.PictureMask(), "##########");
+    EXPECT_EQ(f.RangeHi().toDouble(), 1.7e308);
+    EXPECT_THROW(f.SetDataType(static_cast<TNumericField::TNumericDataType>(42)), EControlException);
+}
+
+TEST_F(NumericFieldForm, TabbingInAndTypingReplacesTheValue)
+{
+    amount->SetNumberValue(120000);
+    EXPECT_EQ(Shown(amount), "120,000.00");
+    TabInto(amount);
+    EXPECT_TRUE(amount->HasSelection());
+    QSignalSpy changes(amount, &TNumericField::OnChange);
+    const char* steps[] = {"9", "95", "950", "9,500", "95,000"};
+    int i = 0;
+    for (char c : std::string("95000")) {
+        QTest::keyClick(amount, c);
+        EXPECT_EQ(Shown(amount), steps[i++]);
+    }
+    EXPECT_EQ(changes.count(), 5);
+    EXPECT_TRUE(amount->Modified());
+    Tab();
+    EXPECT_EQ(QApplication::focusWidget(), percent);
+    EXPECT_EQ(Shown(amount), "95,000.00");
+    EXPECT_EQ(amount->NumberValue(), 95000.0);
+    EXPECT_EQ(platform->beeps, 0);
+}
+
+TEST_F(NumericFieldForm, RefusedCharactersBeep)
+{
+    TabInto(amount);
+    Type(amount, "123456789");
+    EXPECT_EQ(Shown(amount), "12,345,678");
+    EXPECT_EQ(platform->beeps, 1);
+    TabInto(percent);
+    Type(percent, "x");
+    EXPECT_EQ(Shown(percent), "0");
+    EXPECT_EQ(platform->beeps, 2);
+    TEntryController::DefaultController().EntryOptions &= ~efoBeepOnError;
+    Type(percent, "y");
+    EXPECT_EQ(platform->beeps, 2);
+}
+
+TEST_F(NumericFieldForm, ClickingInAppendsToTheShownDigits)
+{
+    amount->SetNumberValue(0);
+    QTest::mouseClick(amount, Qt::LeftButton);
+    Settle();
+    ASSERT_TRUE(amount->hasFocus());
+    EXPECT_FALSE(amount->HasSelection());
+    Type(amount, "5");
+    EXPECT_EQ(Shown(amount), "0.005");
+    Tab();
+    EXPECT_EQ(Shown(amount), "0.01");
+    // A double click selects it all; a single click drops it.
+    QTest::mouseDClick(amount, Qt::LeftButton);
+    EXPECT_TRUE(amount->HasSelection());
+    QTest::mouseClick(amount, Qt::LeftButton);
+    EXPECT_FALSE(amount->HasSelection());
+}
+
+TEST_F(NumericFieldForm, ProgramWriteWhileFocusedSelectsAll)
+{
+    TabInto(percent);
+    Type(percent, "7");
+    QSignalSpy changes(percent, &TNumericField::OnChange);
+    percent->SetNumberValue(6.75);
+    EXPECT_EQ(Shown(percent), "6.7500");
+    EXPECT_TRUE(percent->HasSelection());
+    EXPECT_FALSE(percent->Modified());
+    EXPECT_EQ(changes.count(), 0);
+    Type(percent, "8");
+    EXPECT_EQ(Shown(percent), "8");
+    EXPECT_THROW(TNumericField().SetNumberValue(1), EInvalidDataType);
+}
+
+TEST_F(NumericFieldForm, ResultFieldIsSkippedByTabButTakesAClick)
+{
+    TabInto(amount);
+    Tab();
+    EXPECT_EQ(QApplication::focusWidget(), percent);
+    Tab();
+    EXPECT_NE(QApplication::focusWidget(), result);
+    QTest::mouseClick(result, Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), result);
+    Type(result, "42"); // appended to the unselected 0.00
+    EXPECT_EQ(Shown(result), "0.0042");
+}
+
+TEST_F(NumericFieldForm, NarrowRangeRefusesTheExitWithOneReport)
+{
+    percent->SetRange(0, 10);
+    amount->SetRange(0, 100);
+    TabInto(percent);
+    Type(percent, "12");
+    percent->SetOptions({});
+    int exitsSeen = 0;
+    double valueAtExit = -1;
+    QObject::connect(quorvant::runtime::TFocusEvents::For(percent), &quorvant::runtime::TFocusEvents::OnExit,
+                     percent, [&] {
+                         ++exitsSeen;
+                         valueAtExit = percent->NumberValue();
+                     });
+    button->setFocus(Qt::TabFocusReason);
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), percent);
+    ASSERT_EQ(platform->messageBoxes.size(), 1u);
+    EXPECT_EQ(platform->messageBoxes[0].text, "Value is not within required range");
+    EXPECT_EQ(platform->messageBoxes[0].icon, MessageBoxIcon::Error);
+    EXPECT_EQ(exitsSeen, 1);
+    EXPECT_EQ(valueAtExit, 0.0);
+    EXPECT_EQ(percent->LastValidationCode(), 256);
+    EXPECT_TRUE(percent->HasSelection());
+    EXPECT_TRUE(percent->Modified());
+    EXPECT_FALSE(TEntryController::DefaultController().ErrorPending);
+    EXPECT_EQ(TEntryController::DefaultController().ErrorText, "Value is not within required range");
+
+    // With a handler the box stays shut and the handler gets code and text.
+    std::vector<std::pair<int, QString>> reports;
+    QObject::connect(
+        percent, &TNumericField::OnError, percent,
+        [&](QObject*, std::uint16_t code, const QString& msg) { reports.emplace_back(code, msg); });
+    amount->setFocus(Qt::TabFocusReason);
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), percent);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].first, 256);
+    EXPECT_EQ(platform->messageBoxes.size(), 1u);
+
+    Type(percent, "5");
+    button->setFocus(Qt::TabFocusReason);
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), button);
+    EXPECT_EQ(Shown(percent), "5.0000");
+}
+
+TEST_F(NumericFieldForm, SoftValidationLetsTheFocusGo)
+{
+    percent->SetRange(0, 10);
+    percent->SetOptions(TNumericField::efoSoftValidation);
+    TabInto(percent);
+    Type(percent, "12");
+    button->setFocus(Qt::TabFocusReason);
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), button);
+    EXPECT_TRUE(percent->IsInvalid());
+    EXPECT_TRUE(platform->messageBoxes.empty());
+    percent->SetNumberValue(3);
+    EXPECT_FALSE(percent->IsInvalid());
+}
+
+TEST_F(NumericFieldForm, ControllerReportsAndSpecialControls)
+{
+    TEntryController& c = TEntryController::DefaultController();
+    std::vector<int> codes;
+    c.OnError = [&](QObject*, std::uint16_t code, const QString&) { codes.push_back(code); };
+    c.OnIsSpecialControl = [&](QObject*, QWidget* control, bool& special) { special = control == button; };
+    percent->SetRange(0, 10);
+    TabInto(percent);
+    Type(percent, "12");
+    button->setFocus(Qt::TabFocusReason); // special: silent, the focus goes on
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), button);
+    EXPECT_EQ(percent->LastValidationCode(), 256);
+    EXPECT_TRUE(codes.empty());
+    c.OnIsSpecialControl = nullptr;
+    TabInto(percent);
+    Type(percent, "99");
+    amount->setFocus(Qt::TabFocusReason);
+    Settle();
+    EXPECT_EQ(codes, std::vector<int>{256});
+    EXPECT_TRUE(platform->messageBoxes.empty());
+}
+
+TEST_F(NumericFieldForm, DecimalCommaLocale)
+{
+    platform->intl = {{"sDecimal", ","}, {"sThousand", "."}};
+    TIntlSup::Reload();
+    TNumericField* f = MakeField("##,###,###.##");
+    f->show();
+    f->SetNumberValue(0);
+    EXPECT_EQ(Shown(f), "0,00");
+    TabInto(f);
+    Type(f, "1234,5");
+    EXPECT_EQ(Shown(f), "1.234,5");
+    Type(f, ".");
+    EXPECT_EQ(platform->beeps, 1);
+    Tab();
+    EXPECT_EQ(Shown(f), "1.234,50");
+    EXPECT_EQ(f->NumberValue(), 1234.5);
+
+    platform->intl = {{"sDecimal", ","}, {"sThousand", ","}};
+    TIntlSup::Reload();
+    EXPECT_EQ(TIntlSup::Instance().DecimalChar, u'.');
+    EXPECT_EQ(TIntlSup::Instance().ThousandsChar, u',');
+}
+
+TEST_F(NumericFieldForm, ClipboardCommands)
+{
+    amount->SetNumberValue(1234.5);
+    TabInto(amount);
+    QSignalSpy changes(amount, &TNumericField::OnChange);
+    QTest::keyClick(amount, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform->clipboard, "1,234.50");
+    EXPECT_EQ(changes.count(), 0);
+    QTest::keyClick(amount, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(platform->clipboard, "1,234.50");
+    EXPECT_EQ(Shown(amount), "0");
+    EXPECT_EQ(changes.count(), 1);
+    platform->clipboard = "$98,765.4321";
+    QTest::keyClick(amount, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Shown(amount), "98,765.4321");
+    EXPECT_EQ(changes.count(), 2);
+    EXPECT_EQ(platform->beeps, 0);
+    Tab();
+    EXPECT_EQ(Shown(amount), "98,765.43");
+    // Without a selection copy and cut do nothing.
+    QTest::mouseClick(amount, Qt::LeftButton);
+    platform->clipboard = "untouched";
+    QTest::keyClick(amount, Qt::Key_Insert, Qt::ControlModifier);
+    QTest::keyClick(amount, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(platform->clipboard, "untouched");
+    EXPECT_EQ(Shown(amount), "98,765.43");
+}
+
+TEST_F(NumericFieldForm, KeyCommands)
+{
+    amount->SetNumberValue(50);
+    TabInto(amount);
+    QTest::keyClick(amount, Qt::Key_Backspace);
+    EXPECT_EQ(Shown(amount), "0"); // over the selection: clears
+    Type(amount, "12.");
+    QTest::keyClick(amount, Qt::Key_Backspace);
+    EXPECT_EQ(amount->Model().EntryBuffer(), "12");
+    QTest::keyClick(amount, Qt::Key_Delete);
+    EXPECT_EQ(Shown(amount), "1");
+    QSignalSpy changes(amount, &TNumericField::OnChange);
+    QTest::keyClick(amount, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Shown(amount), "50.00");
+    EXPECT_TRUE(amount->HasSelection());
+    EXPECT_FALSE(amount->Modified());
+    EXPECT_EQ(changes.count(), 1);
+    Type(amount, "7");
+    QTest::keyClick(amount, Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(Shown(amount), "50.00");
+
+    // Arrows, Home and End change nothing with the program's settings.
+    for (Qt::Key k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End})
+        QTest::keyClick(amount, k);
+    EXPECT_EQ(Shown(amount), "50.00");
+    EXPECT_FALSE(amount->HasSelection()); // dropped by the commands
+    QTest::keyClick(amount, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_TRUE(amount->HasSelection());
+    EXPECT_EQ(amount->InsertMode(), true);
+    QTest::keyClick(amount, Qt::Key_Insert);
+    EXPECT_EQ(amount->InsertMode(), false);
+    Tab();
+    EXPECT_FALSE(TEntryController::DefaultController().InsertMode); // handed back on leaving
+
+    percent->SetOptions(TNumericField::efoArrowIncDec);
+    percent->SetRange(0, 10);
+    percent->SetNumberValue(10);
+    TabInto(percent);
+    QTest::keyClick(percent, Qt::Key_Up);
+    EXPECT_EQ(Shown(percent), "0.0000");
+    QTest::keyClick(percent, Qt::Key_Down);
+    EXPECT_EQ(Shown(percent), "10.0000");
+
+    percent->SetOptions(TNumericField::efoReadOnly);
+    QTest::keyClick(percent, Qt::Key_Backspace);
+    Type(percent, "1");
+    EXPECT_EQ(Shown(percent), "10.0000");
+    EXPECT_EQ(platform->beeps, 2);
+
+    std::vector<int> commands;
+    QObject::connect(percent, &TNumericField::OnUserCommand, percent,
+                     [&](QObject*, std::uint16_t c) { commands.push_back(c); });
+    TEntryController::DefaultController().EntryCommands.Table(0).AddCommand({TKeyCodes::vkF2, 0, 0, 0, 300});
+    QTest::keyClick(percent, Qt::Key_F2);
+    EXPECT_EQ(commands, std::vector<int>{300});
+    TEntryController::DefaultController().EntryCommands.Table(0) = TCommandTable::DefaultTable();
+}
+
+TEST_F(NumericFieldForm, AutoAdvanceMovesTheFocus)
+{
+    TEntryController::DefaultController().EntryOptions |= efoAutoAdvanceLeftRight;
+    TabInto(amount);
+    QTest::keyClick(amount, Qt::Key_Right);
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), percent);
+    QTest::keyClick(percent, Qt::Key_Left);
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), amount);
+}
+
+TEST_F(NumericFieldForm, ZeroDisplayAndPadding)
+{
+    result->SetZeroDisplay(TNumericField::zdHide);
+    result->SetNumberValue(0);
+    EXPECT_EQ(result->DrawnText().trimmed(), "");
+    result->SetNumberValue(1);
+    EXPECT_EQ(result->DrawnText().trimmed(), "1.00");
+    result->SetPadChar(u'*');
+    EXPECT_EQ(result->DrawnText(), "*********1.00");
+    result->SetOptions(TNumericField::efoPasswordMode);
+    EXPECT_EQ(result->DrawnText(), "*************");
+}
