@@ -14,6 +14,9 @@
 #include "controls/TTabPage.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/TApplication.h"
+#include "runtime/TLabel.h"
+#include "runtime/TPanel.h"
+#include "runtime/TShape.h"
 #include "support/TestPlatform.h"
 
 using namespace quorvant;
@@ -357,6 +360,38 @@ TEST(TabNotebook, MouseMovePassesOnlyWhereNoWindowedChildIs)
     EXPECT_EQ(moveTo(page + QPoint(20, 100)), 0);        // panel
     EXPECT_EQ(moveTo(QPoint(1, f.nb->height() - 1)), 1); // frame
     EXPECT_EQ(overTab.size(), 1u);
+}
+
+TEST(TabNotebook, RuntimeLabelsAndShapesLetMovesThroughPanelsAndFieldsDoNot)
+{
+    NotebookForm f;
+    auto* label = new runtime::TLabel(f.calc);
+    label->SetCaption("Home Purchase Price:");
+    label->setGeometry(150, 10, 100, 20);
+    auto* shape = new runtime::TShape(f.calc);
+    shape->setGeometry(150, 40, 60, 30);
+    auto* panel = new runtime::TPanel(f.calc);
+    panel->setMouseTracking(true); // even a tracking panel keeps its moves
+    panel->setGeometry(150, 80, 100, 40);
+    auto* inner = new runtime::TLabel(panel);
+    inner->setGeometry(5, 5, 50, 20);
+    auto* price = new controls::TNumericField(f.calc);
+    price->setGeometry(150, 130, 100, 22);
+    for (QWidget* w : std::initializer_list<QWidget*>{label, shape, panel, inner, price})
+        w->show();
+    int moves = 0;
+    QObject::connect(f.nb, &TTabNotebook::OnMouseMove, f.nb,
+                     [&](QObject*, Qt::KeyboardModifiers, int, int) { ++moves; });
+    auto movesOver = [&](QWidget* w) {
+        moves = 0;
+        QTest::mouseMove(w, QPoint(3, 3));
+        return moves;
+    };
+    EXPECT_EQ(movesOver(label), 1);
+    EXPECT_EQ(movesOver(shape), 1);
+    EXPECT_EQ(movesOver(panel), 0);
+    EXPECT_EQ(movesOver(inner), 0);
+    EXPECT_EQ(movesOver(price), 0);
 }
 
 TEST(TabNotebook, TabLayoutFollowsFontsAndWidth)
