@@ -493,3 +493,25 @@ TEST(TabNotebook, AcceleratorUnderlineOnlyWithKeyboardCues)
     };
     EXPECT_GT(rowHasInk(true), rowHasInk(false));
 }
+
+TEST(TabNotebook, DrawTabHandlerPaintsEachVisibleTab)
+{
+    TTabNotebook nb;
+    nb.resize(300, 200);
+    nb.AddPage("One");
+    nb.AddPage("Two")->SetEnabled(false);
+    nb.AddPage("Three")->SetPageVisible(false);
+    nb.SetPageIndex(0);
+    std::vector<std::tuple<int, QString, bool, bool>> drawn;
+    QObject::connect(&nb, &TTabNotebook::OnDrawTab, &nb,
+                     [&](QObject*, int i, const QString& title, const QRect& r, bool enabled, bool active) {
+                         ASSERT_NE(nb.Canvas(), nullptr);
+                         nb.Canvas()->fillRect(r, Qt::magenta);
+                         drawn.emplace_back(i, title, enabled, active);
+                     });
+    QImage image(nb.size(), QImage::Format_RGB32);
+    nb.render(&image);
+    // Inactive tabs first, the active one last so that it lies on top.
+    EXPECT_EQ(drawn, (decltype(drawn){{1, "Two", false, false}, {0, "One", true, true}}));
+    EXPECT_EQ(image.pixelColor(nb.Page(0)->TabRect().center()), QColor(Qt::magenta));
+}
