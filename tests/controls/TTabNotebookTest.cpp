@@ -515,3 +515,17 @@ TEST(TabNotebook, DrawTabHandlerPaintsEachVisibleTab)
     EXPECT_EQ(drawn, (decltype(drawn){{1, "Two", false, false}, {0, "One", true, true}}));
     EXPECT_EQ(image.pixelColor(nb.Page(0)->TabRect().center()), QColor(Qt::magenta));
 }
+
+TEST(TabNotebook, UnselectableDefaultPageFallsBackToFirstSelectable)
+{
+    QWidget form;
+    auto* nb = new TTabNotebook(&form);
+    nb->BeginLoad();
+    nb->AddPage("A")->SetPageVisible(false);
+    nb->AddPage("B");
+    nb->AddPage("C");
+    nb->SetDefaultPageIndex(7);
+    nb->Loaded();
+    EXPECT_EQ(nb->PageIndex(), 1);
+    EXPECT_TRUE(nb->Page(1)->isVisibleTo(nb));
+}
