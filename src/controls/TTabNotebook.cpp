@@ -193,9 +193,9 @@ bool TTabNotebook::TakeFocus()
     if (!isVisible() || !isEnabled())
         return false;
     setFocus(Qt::MouseFocusReason);
-    // A field that refuses its exit has posted its focus request; let it run
-    // now so that the focus is where it will stay.
-    QCoreApplication::sendPostedEvents();
+    // A field that refuses its exit has queued its focus request; let the
+    // queued calls run now so that the focus is where it will stay.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     return window()->focusWidget() == this;
 }
 
