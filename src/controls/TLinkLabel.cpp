@@ -93,7 +93,10 @@ void TLinkLabel::Click()
 {
     if (!url_.isEmpty()) {
         auto& shell = platform::ThePlatform();
-        const std::string file = url_.left(MaxUrlLength).toStdString();
+        QString cut = url_.left(MaxUrlLength);
+        if (cut.size() == MaxUrlLength && cut.back().isHighSurrogate())
+            cut.chop(1); // never half a character: the shell gets valid text
+        const std::string file = cut.toStdString();
         if (shell.ShellExecute(nullptr, "open", file, "", "", platform::SwShowNormal) <= 32)
             shell.MessageBeep();
     }

@@ -143,8 +143,13 @@ void TTabNotebook::Loaded()
     current_ = -1;
     for (auto* page : pages_)
         page->hide();
-    if (Page(defaultPageIndex_))
-        SwitchTo(defaultPageIndex_);
+    // A default that names no selectable page falls back to the first one
+    // that is, rather than showing a page without a tab.
+    int index = defaultPageIndex_;
+    if (!Page(index) || !Page(index)->Selectable())
+        index = NextSelectable(-1, +1);
+    if (index >= 0)
+        SwitchTo(index);
 }
 
 bool TTabNotebook::SwitchTo(int index)
@@ -188,9 +193,9 @@ bool TTabNotebook::TakeFocus()
     if (!isVisible() || !isEnabled())
         return false;
     setFocus(Qt::MouseFocusReason);
-    // A field that refuses its exit has posted its focus request; let it run
-    // now so that the focus is where it will stay.
-    QCoreApplication::sendPostedEvents();
+    // A field that refuses its exit has queued its focus request; let the
+    // queued calls run now so that the focus is where it will stay.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     return window()->focusWidget() == this;
 }
 
