@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QVariant>
 
 #include "controls/MarkupEngine.h"
 #include "controls/TImageList.h"
@@ -167,9 +168,12 @@ void TRichLabel::SetTransparent(bool on)
 
 TColor TRichLabel::Color() const
 {
-    if (parentColor_ && parentWidget())
-        return runtime::FromQColor(parentWidget()->palette().color(parentWidget()->backgroundRole()));
-    return color_;
+    if (!parentColor_ || !parentWidget())
+        return color_;
+    // A panel keeps its colour as a property; other parents paint their palette.
+    if (const QVariant own = parentWidget()->property("Color"); own.isValid() && own.canConvert<uint>())
+        return TColor(own.toUInt());
+    return runtime::FromQColor(parentWidget()->palette().color(parentWidget()->backgroundRole()));
 }
 
 void TRichLabel::SetColor(TColor color)

@@ -149,6 +149,16 @@ TEST(MarkupLines, NbspJoinsWordsForBreakingAndShowsASpace)
     EXPECT_EQ(joined.StrippedText, QStringLiteral("wordy wordy"));
 }
 
+TEST(MarkupLines, WithoutWordWrapOnlyLineBreakTagsEndLines)
+{
+    const int h = QFontMetrics(Points(8)).height();
+    TMarkupParams p = Params(QRect(0, 0, 30, 1000));
+    p.WordWrap = false;
+    p.MeasureOnly = true;
+    EXPECT_EQ(DrawMarkup(nullptr, QStringLiteral("many words that never fit in thirty pixels"), p).Height, h);
+    EXPECT_EQ(DrawMarkup(nullptr, QStringLiteral("one<br>two<p>three</p>four"), p).Height, 3 * h);
+}
+
 TEST(MarkupLines, LineThatDoesNotFitBelowIsNotLaidOut)
 {
     const int h = QFontMetrics(Points(8)).height();

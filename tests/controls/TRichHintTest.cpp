@@ -1,5 +1,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
 #include <gtest/gtest.h>
 #include <memory>
@@ -183,4 +184,25 @@ TEST_F(HintFixture, SettingsComeFromTheMainFormsProvider)
     EXPECT_EQ(window->Caption(), QStringLiteral("nothing"));
     EXPECT_FALSE(window->isVisible());
     runtime::Application().SetMainForm(main);
+}
+
+TEST_F(HintFixture, PaintsTheRequestColourInsideTheFrameOfItsStyle)
+{
+    provider->SetHintColor(runtime::clAqua);
+    Show(QStringLiteral("Framed"), screen.topLeft() + QPoint(10, 10));
+    QImage image = window->grab().toImage();
+    const int w = image.width(), h = image.height();
+    EXPECT_EQ(image.pixelColor(w / 2, 1).rgb(), QColor(0, 255, 255).rgb());
+    EXPECT_EQ(image.pixelColor(w / 2, 0).rgb(), runtime::ToQColor(runtime::cl3DLight).rgb());
+    EXPECT_EQ(image.pixelColor(0, h / 2).rgb(), runtime::ToQColor(runtime::cl3DLight).rgb());
+    EXPECT_EQ(image.pixelColor(w - 1, h / 2).rgb(), runtime::ToQColor(runtime::cl3DDkShadow).rgb());
+    EXPECT_EQ(image.pixelColor(w / 2, h - 1).rgb(), runtime::ToQColor(runtime::cl3DDkShadow).rgb());
+
+    provider->SetHintStyle(TRichHint::hsRounded);
+    provider->SetHintColorTo(runtime::clWhite);
+    Show(QStringLiteral("Rounded"), screen.topLeft() + QPoint(10, 10));
+    image = window->grab().toImage();
+    EXPECT_EQ(image.pixelColor(image.width() / 2, 0).rgb(), QColor(128, 128, 128).rgb());
+    // A vertical gradient from the request colour towards white.
+    EXPECT_LT(image.pixelColor(2, 2).red(), image.pixelColor(2, image.height() - 3).red());
 }

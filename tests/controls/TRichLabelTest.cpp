@@ -203,6 +203,16 @@ TEST_F(LabelFixture, OpaqueLabelShowsItsColourTransparentOneTheParents)
     EXPECT_EQ(form.grab().toImage().pixelColor(inside), QColor(255, 0, 0));
 }
 
+TEST_F(LabelFixture, ParentColorFollowsAPanelsColourProperty)
+{
+    EXPECT_EQ(label->Color(), runtime::FromQColor(form.palette().color(form.backgroundRole())));
+    form.setProperty("Color", uint(runtime::clYellow));
+    EXPECT_EQ(label->Color(), runtime::clYellow);
+    label->SetColor(runtime::clAqua);
+    EXPECT_FALSE(label->ParentColor());
+    EXPECT_EQ(label->Color(), runtime::clAqua);
+}
+
 TEST_F(LabelFixture, AutoSizingFitsTheHeightToTheText)
 {
     label->SetAutoSizing(true);
