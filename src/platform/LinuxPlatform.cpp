@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QStyleHints>
 #include <QUrl>
 #include <QWidget>
@@ -194,8 +195,17 @@ void LinuxPlatform::ShowMessageBox(WindowHandle owner, const std::string& text, 
     case MessageBoxIcon::None:
         break;
     }
-    QMessageBox box(qtIcon, QString::fromStdString(caption), ShowableLineBreaks(text), QMessageBox::Ok,
+    const QString shown = ShowableLineBreaks(text);
+    QMessageBox box(qtIcon, QString::fromStdString(caption), shown, QMessageBox::Ok,
                     static_cast<QWidget*>(owner));
+    // Ctrl+C copies the box as message boxes on the original desktop do, so
+    // a person can paste message B with its support address into a mail.
+    const QString rule = QStringLiteral("---------------------------\n");
+    auto* copy = new QShortcut(QKeySequence::Copy, &box);
+    QObject::connect(copy, &QShortcut::activated, &box, [&box, rule, shown] {
+        QApplication::clipboard()->setText(rule + box.windowTitle() + QLatin1Char('\n') + rule + shown +
+                                           QLatin1Char('\n') + rule + QStringLiteral("OK\n") + rule);
+    });
     box.exec();
 }
 

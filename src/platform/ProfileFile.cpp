@@ -13,11 +13,13 @@ namespace {
 
 bool ReadWhole(const std::string& path, std::string& out)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so a named pipe in the file's place cannot hang the
+    // start-up; only regular files are read.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return false;
     struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > static_cast<off_t>(MaxProfileFileSize)) {
         close(fd);
         return false;
     }
@@ -32,6 +34,11 @@ bool ReadWhole(const std::string& path, std::string& out)
         }
         if (n == 0)
             break;
+        // A file that grows while it is read is cut at the limit all the same.
+        if (out.size() + static_cast<std::size_t>(n) > MaxProfileFileSize) {
+            close(fd);
+            return false;
+        }
         out.append(buffer, static_cast<std::size_t>(n));
     }
     close(fd);

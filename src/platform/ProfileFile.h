@@ -14,6 +14,10 @@
 namespace quorvant::platform {
 
 inline constexpr std::size_t MaxProfileValue = 2047;
+// A larger file is no profile file of ours (ours hold a few hundred bytes):
+// it reads as empty, so a huge file in its place cannot slow the start-up or
+// fill the memory, and the next write replaces it.
+inline constexpr std::size_t MaxProfileFileSize = 1 << 20;
 
 // The value of Key in Section of the file at Path, or Default when the file,
 // the section or the key is missing.
@@ -27,7 +31,8 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
                                const std::string& path);
 
 // The file as a document; empty when it is missing or cannot be read (a
-// folder, a dangling or looping link).
+// folder, a named pipe or device, a dangling or looping link, a file larger
+// than MaxProfileFileSize).
 ProfileDocument ReadProfileDocument(const std::string& path);
 // Replaces the file with the document through a temporary file in the same
 // folder; false (and the old file untouched) on any failure.

@@ -36,11 +36,13 @@ bool IniFile::ReadFlag(const std::string& section, const std::string& key, bool 
 
 void IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
 {
-    platform::ProfileDocument changed = document_;
-    changed.Set(section, key, value);
-    if (!platform::ReplaceProfileDocument(path_, changed))
+    document_.Set(section, key, value);
+}
+
+void IniFile::UpdateFile()
+{
+    if (!platform::ReplaceProfileDocument(path_, document_))
         throw SettingsWriteError(path_);
-    document_ = std::move(changed);
 }
 
 void IniFile::WriteReal(const std::string& section, const std::string& key, double value)

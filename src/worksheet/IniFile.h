@@ -1,7 +1,9 @@
 #pragma once
 // The settings file's reader and writer: the file is read once when opened;
-// every write goes straight to the file (replacing it atomically), as the
-// profile functions do, and raises SettingsWriteError when it fails.
+// writes change the copy in memory and UpdateFile replaces the file with it
+// in one atomic step. One step for the whole save, because a crash or a full
+// disk between two single-key writes would leave a file that mixes the old
+// values with the new ones.
 
 #include <stdexcept>
 #include <string>
@@ -33,6 +35,10 @@ public:
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     void WriteReal(const std::string& section, const std::string& key, double value);
     void WriteFlag(const std::string& section, const std::string& key, bool value);
+
+    // Replaces the file with everything written so far; SettingsWriteError
+    // when that fails, and the file is then as it was.
+    void UpdateFile();
 
 private:
     std::string path_;

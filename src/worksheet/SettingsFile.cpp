@@ -41,6 +41,7 @@ void SaveSettings(const std::string& path, const SettingsValues& values, char de
     for (const auto& entry : SettingsKeys)
         file.WriteReal(LastValuesSection, entry.key, values.LastValues[entry.input]);
     file.WriteFlag(GeneralValuesSection, RunKey, values.Run);
+    file.UpdateFile();
 }
 
 } // namespace quorvant

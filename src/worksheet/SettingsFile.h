@@ -54,9 +54,10 @@ std::string SettingsFilePath(const std::string& SettingsFolder, const std::strin
 SettingsValues LoadSettings(const std::string& path, char decimalSeparator);
 
 // Creates the file's folder when missing, then writes the thirteen values and
-// the marker in table order. The first failed write stops the save and raises
-// SettingsWriteError ("Unable to write to <path>"); what was written before
-// it stays written.
+// the marker in table order and replaces the file in one atomic step: the
+// file is always either the old one or the new one, whole, also when the
+// program is killed while it saves. A failure raises SettingsWriteError
+// ("Unable to write to <path>") and leaves the old file as it was.
 void SaveSettings(const std::string& path, const SettingsValues& values, char decimalSeparator);
 
 } // namespace quorvant

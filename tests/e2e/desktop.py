@@ -1,6 +1,8 @@
 """A real X session for the end-to-end tests: Xvfb, the program under a
 private config folder, and a person's keys, clicks and clipboard."""
 
+import ctypes
+import ctypes.util
 import os
 import shutil
 import signal
@@ -14,7 +16,8 @@ CAPTION = "Quorvant, 4.5.1"
 
 
 def _free_display():
-    for number in range(120, 200):
+    first = int(os.environ.get("QUORVANT_FIRST_DISPLAY", "120"))
+    for number in range(first, first + 80):
         if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
             return number
     raise RuntimeError("no free X display number")
@@ -64,6 +67,59 @@ class Desktop:
     def screenshot(self, path):
         self.run("import", "-window", "root", path)
 
+    def wait_window(self, *criteria, timeout=30):
+        """Ids of the visible windows that meet all criteria (xdotool search
+        options), polled often enough to time a start-up."""
+        deadline = time.time() + timeout
+        while True:
+            out = self.run("xdotool", "search", "--all", "--onlyvisible", *criteria, check=False)
+            if out:
+                return out.split()
+            if time.time() > deadline:
+                raise RuntimeError(f"no window {criteria} within {timeout} s")
+            time.sleep(0.01)
+
+    def close_windows(self, *windows):
+        """Asks the windows to close, as a window manager's close box does
+        (WM_DELETE_WINDOW), all in one go: the requests leave together."""
+        x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+        x11.XFlush.argtypes = [ctypes.c_void_p]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+        class ClientMessage(ctypes.Structure):
+            _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                        ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                        ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+        display = x11.XOpenDisplay(self.display.encode())
+        if not display:
+            raise RuntimeError("cannot open " + self.display)
+        try:
+            protocols = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+            delete = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+            for window in windows:
+                event = ClientMessage(type=33, window=int(window), message_type=protocols, format=32)
+                event.data[0] = delete
+                x11.XSendEvent(display, int(window), 0, 0, ctypes.byref(event))
+            x11.XFlush(display)
+        finally:
+            x11.XCloseDisplay(display)
+
+    def message_box(self, title="Information", timeout=30):
+        """A modal box by its title: its id and its text, copied as a person
+        can copy it (Ctrl+C in the box)."""
+        window = self.wait_window("--name", f"^{title}$", timeout=timeout)[0]
+        self.run("xdotool", "windowfocus", "--sync", window, check=False)
+        time.sleep(0.3)
+        self.set_clipboard("")
+        self.key("ctrl+c")
+        return window, self.clipboard()
+
 
 class Program:
     """The real binary with its own HOME and config folder."""
@@ -73,15 +129,17 @@ class Program:
         self.home = tempfile.mkdtemp(prefix="quorvant-e2e-")
         self.config_home = config_home or os.path.join(self.home, "config")
         os.makedirs(self.config_home, exist_ok=True)
-        if not first_run and not os.path.exists(self.settings_path):
+        if not first_run and not os.path.lexists(self.settings_path):
             # Not the first run: no welcome topic takes the focus.
             os.makedirs(os.path.dirname(self.settings_path), exist_ok=True)
             with open(self.settings_path, "w", newline="") as f:
                 f.write("[GeneralValues]\r\nRun=1\r\n")
         env = dict(desktop.env, HOME=self.home, XDG_CONFIG_HOME=self.config_home, LC_ALL="C.UTF-8")
+        started = time.monotonic()
         self.process = subprocess.Popen([BINARY], env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-        self.window = desktop.run("xdotool", "search", "--sync", "--onlyvisible", "--name", CAPTION)
-        self.window = self.window.split()[0]
+        # This program's window, also when another instance shows one.
+        self.window = desktop.wait_window("--pid", str(self.process.pid), "--name", CAPTION)[0]
+        self.startup_seconds = time.monotonic() - started
         self.focus()
 
     def focus(self):
@@ -138,6 +196,17 @@ class Program:
         self.desktop.run("xdotool", "mousemove", "--window", self.window, str(x), str(y), "click", str(button))
         time.sleep(0.2)
 
+    def inputs(self):
+        """The thirteen input fields' shown texts, in tab order, copied from
+        each field as the focus moves on (the focus starts in the first)."""
+        shown = []
+        for i in range(13):
+            self.desktop.set_clipboard("")
+            self.desktop.key("ctrl+c")
+            shown.append(self.desktop.clipboard().strip())
+            self.desktop.key("Tab")
+        return shown
+
     def wait_closed(self, timeout=10):
         return self.process.wait(timeout=timeout)
 
@@ -145,6 +214,7 @@ class Program:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+        self.process.stdout.close()
         shutil.rmtree(self.home, ignore_errors=True)
 
 

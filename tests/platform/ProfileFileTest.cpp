@@ -101,3 +101,31 @@ TEST(ProfileFile, WritesGoThroughALinkAndKeepTheMode)
     EXPECT_TRUE(WritePrivateProfileString("s", "k", "3", dir / "loop.ini"));
     EXPECT_EQ("3", GetPrivateProfileString("s", "k", "d", dir / "loop.ini"));
 }
+
+TEST(ProfileFile, HostileFilesReadAsEmptyAtOnce)
+{
+    TempFolder dir;
+    const std::string fifo = dir / "fifo.ini";
+    ASSERT_EQ(0, mkfifo(fifo.c_str(), 0600)); // no writer: a blocking open would never return
+    EXPECT_EQ("d", GetPrivateProfileString("s", "k", "d", fifo));
+    EXPECT_FALSE(WritePrivateProfileString("s", "k", "v", fifo));
+
+    symlink("/dev/zero", (dir / "zero.ini").c_str()); // endless
+    EXPECT_EQ("d", GetPrivateProfileString("s", "k", "d", dir / "zero.ini"));
+
+    mkdir((dir / "folder.ini").c_str(), 0700);
+    EXPECT_EQ("d", GetPrivateProfileString("s", "k", "d", dir / "folder.ini"));
+    EXPECT_FALSE(WritePrivateProfileString("s", "k", "v", dir / "folder.ini"));
+
+    // Over the limit: empty, although the key is on the first line.
+    const std::string huge = dir / "huge.ini";
+    WriteFile(huge, "[s]\r\nk=1\r\n" + std::string(MaxProfileFileSize, 'x'));
+    EXPECT_EQ("d", GetPrivateProfileString("s", "k", "d", huge));
+    ASSERT_TRUE(WritePrivateProfileString("s", "k", "2", huge));
+    EXPECT_EQ("[s]\r\nk=2\r\n", ReadFile(huge));
+    // At the limit: read whole.
+    std::string full = "[s]\r\nk=1\r\n";
+    full += std::string(MaxProfileFileSize - full.size(), 'x');
+    WriteFile(huge, full);
+    EXPECT_EQ("1", GetPrivateProfileString("s", "k", "d", huge));
+}

@@ -142,13 +142,24 @@ TEST_F(SettingsFileTest, FailedSaveNamesThePathAndKeepsTheOldFile)
                  SettingsWriteError);
 }
 
-TEST_F(SettingsFileTest, WritesBeforeAFailureStayWritten)
+TEST_F(SettingsFileTest, WritesReachTheFileOnlyTogetherWhenItIsUpdated)
 {
     ASSERT_TRUE(platform::ThePlatform().ForceDirectories(folder));
+    WriteFile(path, DefaultFile);
     IniFile file(path, '.');
     file.WriteReal("LastValues", "PurchasePrice", 5);
+    file.WriteReal("LastValues", "Term", 7);
+    EXPECT_EQ(DefaultFile, ReadFile(path));
+    EXPECT_EQ(5, file.ReadReal("LastValues", "PurchasePrice", 0)); // the copy in memory has them
+
     chmod(path.c_str(), 0444);
-    EXPECT_THROW(file.WriteReal("LastValues", "Term", 7), SettingsWriteError);
+    EXPECT_THROW(file.UpdateFile(), SettingsWriteError);
     chmod(path.c_str(), 0644);
-    EXPECT_EQ("[LastValues]\r\nPurchasePrice=5\r\n", ReadFile(path));
+    EXPECT_EQ(DefaultFile, ReadFile(path)); // neither value, not the first only
+
+    file.UpdateFile();
+    const SettingsValues saved = LoadSettings(path, '.');
+    EXPECT_EQ(5, saved.LastValues.PurchasePrice);
+    EXPECT_EQ(7, saved.LastValues.Term);
+    EXPECT_EQ(10, saved.LastValues.DownPaymentPercent);
 }

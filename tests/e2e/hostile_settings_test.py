@@ -1,0 +1,91 @@
+"""Whatever lies where the settings file should be, the program starts at
+once with the defaults and still closes."""
+
+import os
+import shutil
+import tempfile
+import unittest
+
+from desktop import DesktopTestCase
+from saving_test import MESSAGE_B, read, settings_text
+
+# The defaults as the thirteen input fields show them.
+DEFAULTS_SHOWN = ["120,000.00", "10.0000", "30", "6.7500", "1,200.00", "1,200.00", "500.00", "500.00", "0.00",
+                  "50.00", "50.00", "0.00", "0.00"]
+STARTUP_LIMIT = 1.0
+
+
+class HostileSettingsFile(DesktopTestCase):
+
+    def prepare(self, make):
+        config = tempfile.mkdtemp(prefix="quorvant-e2e-hostile-")
+        self.addCleanup(shutil.rmtree, config, ignore_errors=True)
+        folder = os.path.join(config, "Quorvant")
+        os.makedirs(folder)
+        make(os.path.join(folder, "quorvant.ini"))
+        return config
+
+    def start_and_check_defaults(self, config):
+        program = self.start(config_home=config)
+        self.assertLess(program.startup_seconds, STARTUP_LIMIT)
+        # A file that cannot be read holds no first-run marker either: the
+        # welcome topic may have opened; the keys go to the main window.
+        program.focus()
+        self.assertEqual(program.inputs(), DEFAULTS_SHOWN)
+        program.focus()
+        return program
+
+    def close_normally(self, program):
+        self.desktop.key("alt+F4")
+        self.assertEqual(program.wait_closed(), 0)
+
+    def test_a_file_of_50_megabytes(self):
+        def make(path):
+            with open(path, "w", newline="") as f:
+                f.write("[LastValues]\r\nInterest=7.5\r\n")
+                line = "Key=" + "v" * 40 + "\r\n"
+                f.write(line * (50 * 1024 * 1024 // len(line)))
+        config = self.prepare(make)
+        program = self.start_and_check_defaults(config)
+        self.close_normally(program)
+        self.assertEqual(read(program.settings_path), settings_text(120000))
+
+    def test_a_file_of_nul_bytes(self):
+        def make(path):
+            with open(path, "wb") as f:
+                f.write(b"\0" * 65536)
+        config = self.prepare(make)
+        program = self.start_and_check_defaults(config)
+        self.close_normally(program)
+        # The unreadable line is left alone; the values follow it.
+        self.assertTrue(read(program.settings_path).endswith(settings_text(120000)))
+
+    def test_a_folder_in_its_place(self):
+        config = self.prepare(os.mkdir)
+        program = self.start_and_check_defaults(config)
+        self.desktop.key("alt+F4")
+        _, text = self.desktop.message_box("Information")
+        self.assertIn(MESSAGE_B.replace("\r\n", "\n"), text.replace("\r\n", "\n"))
+        self.desktop.key("Return")
+        self.assertEqual(program.wait_closed(), 0)
+        self.assertTrue(os.path.isdir(program.settings_path))
+
+    def test_a_link_to_itself(self):
+        config = self.prepare(lambda path: os.symlink(os.path.basename(path), path))
+        program = self.start_and_check_defaults(config)
+        self.close_normally(program)
+        self.assertFalse(os.path.islink(program.settings_path))
+        self.assertEqual(read(program.settings_path), settings_text(120000))
+
+    def test_a_named_pipe_in_its_place(self):
+        config = self.prepare(os.mkfifo)
+        program = self.start_and_check_defaults(config)
+        self.desktop.key("alt+F4")
+        _, text = self.desktop.message_box("Information")
+        self.assertIn(MESSAGE_B.replace("\r\n", "\n"), text.replace("\r\n", "\n"))
+        self.desktop.key("Return")
+        self.assertEqual(program.wait_closed(), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
