@@ -83,7 +83,7 @@ class Package(unittest.TestCase):
         desktop.BINARY = os.environ["QUORVANT_BINARY"]
         screen = desktop.Desktop()
         try:
-            program = desktop.Program(screen)
+            program = desktop.Program(screen, first_run=True)
             try:
                 found = screen.run("xdotool", "search", "--sync", "--onlyvisible", "--name", HELP_TITLE)
                 self.assertTrue(found)
