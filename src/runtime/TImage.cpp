@@ -70,7 +70,7 @@ QPixmap TImage::Shown() const
     const QImage image = picture_.toImage();
     QPixmap masked = picture_;
     masked.setMask(
-        picture_.createMaskFromColor(QColor(image.pixel(0, image.height() - 1)), Qt::MaskOutColor));
+        picture_.createMaskFromColor(QColor(image.pixel(0, image.height() - 1)), Qt::MaskInColor));
     return masked;
 }
 
