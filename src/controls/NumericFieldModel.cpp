@@ -243,8 +243,12 @@ QString NumericFieldModel::MergeIntoMask(const std::string& numberIn) const
         case PictureMask::Kind::Literal:
             break;
         case PictureMask::Kind::Editable:
-        case PictureMask::Kind::Currency:
             out[pos] = remaining > 0 ? QChar(intDigits[--remaining]) : filler();
+            break;
+        case PictureMask::Kind::Currency:
+            // Room for the currency string, never for digits: those are
+            // counted by the editable positions alone.
+            out[pos] = filler();
             break;
         case PictureMask::Kind::Separator:
             out[pos] = remaining > 0 ? intl_.ThousandsChar : filler();
@@ -297,11 +301,12 @@ bool NumericFieldModel::ConvertText(const QString& text, long double& value) con
             ++r;
         s = s.substr(0, l) + '.' + s.substr(r);
     }
-    if (s.empty())
-        s = "0";
-    if (s.back() == '.')
+    if (!s.empty() && s.back() == '.')
         s.pop_back();
-    if (!s.empty() && s[0] == '.')
+    // Nothing, or a sign alone, is zero.
+    if (s.empty() || s == "-")
+        s += '0';
+    if (s[0] == '.')
         s.insert(0, 1, '0');
     else if (s.size() > 1 && s[0] == '-' && s[1] == '.')
         s.insert(1, 1, '0');
@@ -370,7 +375,13 @@ void NumericFieldModel::UpdateDisplayFromEntry()
         const auto period = entry_.find('.');
         const int typed = period == std::string::npos ? -1 : static_cast<int>(entry_.size() - period - 1);
         const int hide = period == std::string::npos ? d + 1 : d - typed;
-        const int first = std::max(0, mask_.FirstEditable());
+        int first = std::max(0, mask_.FirstEditable());
+        for (int i = 0; i < first; ++i)
+            if (mask_.KindAt(i) == PictureMask::Kind::Currency ||
+                mask_.KindAt(i) == PictureMask::Kind::Separator) {
+                first = i;
+                break;
+            }
         const int spanEnd = std::max(mask_.LastEditable(), mask_.PointPos()) + 1;
         if (hide > 0) {
             const int h = std::min(hide, spanEnd - first);

@@ -87,6 +87,8 @@ public:
     // Calculator entry.
     const std::string& EntryBuffer() const { return entry_; }
     bool EntryNegative() const { return negative_; }
+    // Every slot taken (the sign counts as one).
+    bool EntryFull() const { return UsedSlots() >= mask_.TotalSlots(); }
     void RebuildEntry();
     void ClearEntry();
     // Empties the buffer and leaves the display as it is (focus exit).

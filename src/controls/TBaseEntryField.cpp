@@ -335,6 +335,8 @@ void TBaseEntryField::keyPressEvent(QKeyEvent* e)
                 TextChangedByUser();
             if (!accepted)
                 Refuse();
+            else if (ch != u'-' && efEntryFull() && (EffectiveController().EntryOptions & efoAutoAdvanceChar))
+                MoveFocus(true);
         }
         RestartCaret();
         return;
@@ -505,6 +507,13 @@ void TBaseEntryField::SetSel(int start, int end)
 
 void TBaseEntryField::focusInEvent(QFocusEvent* e)
 {
+    // Back from another window or a menu: the field kept its state, so the
+    // entry goes on where it stopped.
+    if (focused_ && (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)) {
+        RestartCaret();
+        QWidget::focusInEvent(e);
+        return;
+    }
     TEntryController& c = EffectiveController();
     focused_ = true;
     c.EntryCommands.ResetCommandProcessor();
@@ -605,42 +614,35 @@ void TBaseEntryField::mouseDoubleClickEvent(QMouseEvent* e)
     e->accept();
 }
 
+QMenu* TBaseEntryField::CreateContextMenu()
+{
+    const bool readOnly = options_ & efoReadOnly;
+    const bool selected = efHasSelection();
+    auto* menu = new QMenu(this);
+    auto add = [&](const QString& text, bool enabled, auto action) {
+        QAction* a = menu->addAction(text);
+        a->setEnabled(enabled);
+        QObject::connect(a, &QAction::triggered, this, [this, action] { runtime::Guarded(this, action); });
+    };
+    add(tr("&Restore"), modified_, [this] { ProcessCommand(ccRestore); });
+    menu->addSeparator();
+    add(tr("Cu&t"), selected && !readOnly, [this] { ProcessCommand(ccCut); });
+    add(tr("&Copy"), selected, [this] { ProcessCommand(ccCopy); });
+    add(tr("&Paste"), !readOnly && !platform::ThePlatform().ClipboardText().empty(),
+        [this] { ProcessCommand(ccPaste); });
+    add(tr("&Delete"), selected && !readOnly, [this] { ClearSelection(); });
+    menu->addSeparator();
+    add(tr("Select &All"), !selected && !efDisplayText().isEmpty(), [this] { SelectAll(); });
+    return menu;
+}
+
 void TBaseEntryField::contextMenuEvent(QContextMenuEvent* e)
 {
     if (focusPolicy() != Qt::NoFocus && isEnabled())
         setFocus(Qt::OtherFocusReason);
-    const bool readOnly = options_ & efoReadOnly;
-    const bool selected = efHasSelection();
-    QMenu menu(this);
-    QAction* restore = menu.addAction(tr("&Restore"));
-    restore->setEnabled(modified_);
-    menu.addSeparator();
-    QAction* cut = menu.addAction(tr("Cu&t"));
-    cut->setEnabled(selected && !readOnly);
-    QAction* copy = menu.addAction(tr("&Copy"));
-    copy->setEnabled(selected);
-    QAction* paste = menu.addAction(tr("&Paste"));
-    paste->setEnabled(!readOnly && !platform::ThePlatform().ClipboardText().empty());
-    QAction* clear = menu.addAction(tr("&Delete"));
-    clear->setEnabled(selected && !readOnly);
-    menu.addSeparator();
-    QAction* all = menu.addAction(tr("Select &All"));
-    all->setEnabled(!selected && !efDisplayText().isEmpty());
-    QAction* chosen = menu.exec(e->globalPos());
-    runtime::Guarded(this, [&] {
-        if (chosen == restore)
-            ProcessCommand(ccRestore);
-        else if (chosen == cut)
-            ProcessCommand(ccCut);
-        else if (chosen == copy)
-            ProcessCommand(ccCopy);
-        else if (chosen == paste)
-            ProcessCommand(ccPaste);
-        else if (chosen == clear)
-            ClearSelection();
-        else if (chosen == all)
-            SelectAll();
-    });
+    QMenu* menu = CreateContextMenu();
+    menu->exec(e->globalPos());
+    menu->deleteLater();
 }
 
 void TBaseEntryField::RestartCaret()

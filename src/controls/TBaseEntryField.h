@@ -11,6 +11,8 @@
 #include <cstdint>
 
 #include "controls/TEntryController.h"
+
+class QMenu;
 #include "runtime/TColor.h"
 
 namespace quorvant::controls {
@@ -100,6 +102,9 @@ public:
     void SetSel(int start, int end);
     // Runs one edit command as a key would.
     void ProcessCommand(int command);
+    // The field's own context menu (Restore, Cut, Copy, Paste, Delete,
+    // Select All), enabled for the current state; the caller owns it.
+    QMenu* CreateContextMenu();
 
 signals:
     void OnChange(QObject* Sender);
@@ -130,6 +135,7 @@ protected:
     // Built-in checks; writeBack reformats a valid value.
     virtual std::uint16_t efValidate(bool writeBack) = 0;
     virtual bool efAllBlank() const = 0;
+    virtual bool efEntryFull() const { return false; }
     virtual bool efUninitialized() const { return false; }
     virtual void efClearUninitialized() {}
 

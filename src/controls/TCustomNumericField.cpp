@@ -36,7 +36,10 @@ long double FromExtendedBytes(const QByteArray& bytes, bool& ok)
 QString BoundText(long double value)
 {
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    // Plain digits where they stay short, exponent form for the huge bounds.
+    const auto res = std::fabs(value) < 1e15L
+                         ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed)
+                         : std::to_chars(buf, buf + sizeof buf, value);
     return QString::fromLatin1(buf, static_cast<int>(res.ptr - buf));
 }
 

@@ -87,6 +87,7 @@ protected:
     void efLeave() override;
     std::uint16_t efValidate(bool writeBack) override { return model_.Validate(writeBack); }
     bool efAllBlank() const override;
+    bool efEntryFull() const override { return model_.EntryFull(); }
     bool efUninitialized() const override { return uninitialized_; }
     void efClearUninitialized() override { uninitialized_ = false; }
 

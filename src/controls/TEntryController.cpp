@@ -45,9 +45,8 @@ TEntryController& TEntryController::For(const QWidget* control, TEntryController
         return *own;
     if (control) {
         if (const QWidget* form = control->window()) {
+            // A controller is placed on the form itself; the first one wins.
             if (auto* placed = form->findChild<TEntryController*>(QString(), Qt::FindDirectChildrenOnly))
-                return *placed;
-            if (auto* placed = form->findChild<TEntryController*>())
                 return *placed;
         }
     }

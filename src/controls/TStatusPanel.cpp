@@ -196,17 +196,19 @@ void TStatusPanel::SetHint(const QString& hint)
     hint_ = hint;
 }
 
-bool TStatusPanel::RightToLeft() const
+TStatusPanel::TBiDiMode TStatusPanel::BiDiMode() const
 {
     const auto* bar = StatusBar();
-    return parentBiDiMode_ && bar ? bar->layoutDirection() == Qt::RightToLeft : rightToLeft_;
+    if (parentBiDiMode_ && bar)
+        return bar->layoutDirection() == Qt::RightToLeft ? bdRightToLeft : bdLeftToRight;
+    return biDiMode_;
 }
 
-void TStatusPanel::SetRightToLeft(bool rightToLeft)
+void TStatusPanel::SetBiDiMode(TBiDiMode mode)
 {
-    if (!parentBiDiMode_ && rightToLeft == rightToLeft_)
+    if (!parentBiDiMode_ && mode == biDiMode_)
         return;
-    rightToLeft_ = rightToLeft;
+    biDiMode_ = mode;
     parentBiDiMode_ = false;
     Changed();
 }
@@ -216,7 +218,7 @@ void TStatusPanel::SetParentBiDiMode(bool parent)
     if (parent == parentBiDiMode_)
         return;
     if (!parent)
-        rightToLeft_ = RightToLeft();
+        biDiMode_ = BiDiMode();
     parentBiDiMode_ = parent;
     Changed();
 }

@@ -35,7 +35,7 @@ class TStatusPanel : public QObject {
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(QString Text READ Text WRITE SetText STORED false)
     Q_PROPERTY(int Progress READ Progress WRITE SetProgress STORED false)
-    Q_PROPERTY(bool RightToLeft READ RightToLeft WRITE SetRightToLeft)
+    Q_PROPERTY(TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)
     Q_PROPERTY(bool ParentBiDiMode READ ParentBiDiMode WRITE SetParentBiDiMode)
 
 public:
@@ -43,6 +43,8 @@ public:
     Q_ENUM(TStatusPanelBevel)
     enum TStatusPanelStyle { apsEmpty, apsOwnerDraw, apsText, apsProgressBar, apsLockKey, apsAppHint };
     Q_ENUM(TStatusPanelStyle)
+    enum TBiDiMode { bdLeftToRight, bdRightToLeft };
+    Q_ENUM(TBiDiMode)
 
     explicit TStatusPanel(TStatusPanels* collection);
 
@@ -90,8 +92,10 @@ public:
     void SetText(const QString& text) { textStyle_->SetText(text); }
     int Progress() const { return progressStyle_->Progress(); }
     void SetProgress(int value) { progressStyle_->SetProgress(value); }
-    bool RightToLeft() const;
-    void SetRightToLeft(bool rightToLeft);
+    // The bar's reading order while ParentBiDiMode holds.
+    TBiDiMode BiDiMode() const;
+    void SetBiDiMode(TBiDiMode mode);
+    bool RightToLeft() const { return BiDiMode() == bdRightToLeft; }
     bool ParentBiDiMode() const { return parentBiDiMode_; }
     void SetParentBiDiMode(bool parent);
 
@@ -129,7 +133,7 @@ private:
     Qt::BrushStyle brushStyle_ = Qt::SolidPattern;
     QString hint_;
     QMenu* popupMenu_ = nullptr;
-    bool rightToLeft_ = false;
+    TBiDiMode biDiMode_ = bdLeftToRight;
     bool parentBiDiMode_ = true;
     TPanelTextStyle* textStyle_;
     TPanelLockKeyStyle* lockKeyStyle_;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/TfrmMain.h"
+#include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
 #include "runtime/HtmlHelpApi.h"
 #include "runtime/TApplication.h"
@@ -187,8 +188,9 @@ TEST_F(MainWindow, AnyOtherFailureShowsTheGeneralMessageAndChangesNothing)
     runtime::Guarded(w.btnReset, [] { throw std::runtime_error("disk on fire"); });
     auto& boxes = CurrentPlatform().messageBoxes;
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "An problem has occurred.\r\n\r\nIf you wish contact Brackwell Software    \r\n\r\n"
-                             "at:  support@ostrel.example");
+    EXPECT_EQ(boxes[0].text,
+              "An problem has occurred.\r\n\r\nIf you wish contact Brackwell Software    \r\n\r\n"
+              "at:  support@ostrel.example");
     EXPECT_EQ(boxes[0].caption, "Information");
     EXPECT_DOUBLE_EQ(w.edtInterest->NumberValue(), 9);
 }
@@ -271,4 +273,85 @@ TEST_F(MainWindow, GoOnlineOpensTheAddressOfEachSender)
         EXPECT_EQ(shell[0].parent, nullptr);
         EXPECT_EQ(shell[0].showCommand, platform::SwShowNormal);
     }
+}
+
+TEST_F(MainWindow, StatusBarTextsFollowTheMouseAndTheHintPanelKeepsItsWidth)
+{
+    TfrmMain& w = Open();
+    auto* panels = w.statusBar->Panels();
+    EXPECT_EQ(panels->Items(0)->Name(), "WebPanel");
+    EXPECT_EQ(panels->Items(1)->Name(), "HintPanel");
+    EXPECT_EQ(panels->Items(1)->Width(), w.statusBar->width() - 122);
+    struct Row {
+        int x;
+        Qt::CursorShape cursor;
+        QString text;
+    };
+    for (const Row& row : {Row{114, Qt::PointingHandCursor, "Click to visit ostrel.example"},
+                           Row{115, Qt::ArrowCursor, "Click to visit ostrel.example"},
+                           Row{120, Qt::ArrowCursor, "Click to visit ostrel.example"},
+                           Row{121, Qt::ArrowCursor, "Ostrel Software"}}) {
+        w.statusBarMouseMove(w.statusBar, {}, row.x, 5);
+        EXPECT_EQ(w.statusBar->cursor().shape(), row.cursor) << row.x;
+        EXPECT_EQ(panels->Items(1)->Text(), row.text) << row.x;
+    }
+    w.nbkMainMouseMove(w.nbkMain, {}, 0, 0);
+    EXPECT_EQ(panels->Items(1)->Text(), " Quorvant, 4.5.1");
+}
+
+TEST_F(MainWindow, TheApplicationHintShowsItsLongPartInTheHintPanel)
+{
+    TfrmMain& w = Open();
+    auto& app = runtime::Application();
+    app.SetHint(runtime::GetLongHint("Reset| Reset Default Values ..."));
+    w.ApplicationHint(&app);
+    EXPECT_EQ(w.statusBar->Panels()->Items(1)->Text(), " Reset Default Values ...");
+    app.SetHint(runtime::GetLongHint("a|b|c"));
+    w.ApplicationHint(&app);
+    EXPECT_EQ(w.statusBar->Panels()->Items(1)->Text(), "c");
+}
+
+TEST_F(MainWindow, OnlyTheWebPanelOpensTheHomePageAndNothingEscapesItsClick)
+{
+    TfrmMain& w = Open();
+    auto& os = CurrentPlatform();
+    w.statusBarPanelClick(w.statusBar, w.statusBar->Panels()->Items(1), Qt::LeftButton, {}, 200, 5);
+    EXPECT_TRUE(os.shellRequests.empty());
+    w.statusBarPanelClick(w.statusBar, w.statusBar->Panels()->Items(0), Qt::RightButton, {}, 20, 5);
+    ASSERT_EQ(os.shellRequests.size(), 1u);
+    EXPECT_EQ(os.shellRequests[0].file, "https://ostrel.example/?ref=Kestavo451");
+    os.shellResult = 2;
+    w.statusBarPanelClick(w.statusBar, w.statusBar->Panels()->Items(0), Qt::LeftButton, {}, 20, 5);
+    EXPECT_EQ(os.beeps, 1);
+    EXPECT_TRUE(os.messageBoxes.empty());
+}
+
+TEST_F(MainWindow, MenusCarryTheirCaptionsVisibilityAndProducts)
+{
+    TfrmMain& w = Open();
+    EXPECT_EQ(w.mnuOnlineHome->text(), "&ostrel.example");
+    EXPECT_EQ(w.mnuInternetTry->title(), "&Trial Versions of Financial  Software");
+    EXPECT_FALSE(w.mnuInternetEmail->menuAction()->isVisible());
+    EXPECT_FALSE(w.N7->isVisible());
+    EXPECT_EQ(w.Contents1->shortcut(), QKeySequence(Qt::Key_F1));
+    QStringList products;
+    for (QAction* item : w.mnuInternetTry->actions())
+        products << item->text();
+    QStringList sorted = products;
+    sorted.sort();
+    EXPECT_EQ(products.size(), 7);
+    EXPECT_EQ(products, sorted);
+    EXPECT_TRUE(w.Page2->Caption().startsWith(' '));
+    EXPECT_TRUE(w.Page2->Caption().endsWith("  "));
+}
+
+TEST_F(MainWindow, F1InAFieldAsksForTheHelpContents)
+{
+    TfrmMain& w = Open();
+    helpCalls.clear();
+    w.edtInterest->setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    ASSERT_FALSE(helpCalls.empty());
+    EXPECT_EQ(helpCalls.back().command, runtime::HH_DISPLAY_TOPIC);
 }

@@ -423,3 +423,26 @@ TEST(NumericFieldModel, DataTypesSetMaskAndRange)
     EXPECT_EQ(one.TypeChar(u'7'), NumericFieldModel::Edit::Changed); // replaces its digit
     EXPECT_EQ(Shown(one), "7");
 }
+
+TEST(NumericFieldModel, CurrencyAndPointOnlyMasks)
+{
+    NumericFieldModel m = Field("$#,###.##");
+    m.SetValue(1234.5);
+    EXPECT_EQ(m.DisplayText(), "$1,234.50");
+    m.SetValue(1);
+    EXPECT_EQ(m.DisplayText(), "    $1.00");
+    EXPECT_FALSE(m.ValueFits(80639.13)); // the "$" holds no digit
+    m.RebuildEntry();
+    EXPECT_EQ(m.EntryBuffer(), "1.00");
+    m.Remove();
+    long double v = 0;
+    ASSERT_TRUE(m.Convert(v));
+    EXPECT_EQ(v, 1.0L);
+
+    // Only decimal places: an empty entry still reads as zero.
+    NumericFieldModel d = Field(".####", German());
+    d.ClearEntry();
+    EXPECT_EQ(d.DisplayText(), ",    ");
+    ASSERT_TRUE(d.Convert(v));
+    EXPECT_EQ(v, 0.0L);
+}

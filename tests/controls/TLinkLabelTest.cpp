@@ -130,3 +130,15 @@ TEST_F(LinkLabelTest, DefaultHighlightTakesFontColour)
     label.SetHighlightColor(runtime::clDefault);
     EXPECT_EQ(label.HighlightColor(), runtime::clGreen);
 }
+
+TEST_F(LinkLabelTest, CutNeverSplitsACharacter)
+{
+    TLinkLabel label;
+    const QString url =
+        "https://x.example/" + QString(1004, u'a') + QString::fromUtf8("\xF0\x9F\x8F\xA0") + "tail";
+    ASSERT_TRUE(url[1022].isHighSurrogate());
+    label.SetURL(url);
+    label.Click();
+    ASSERT_EQ(shell.shellRequests.size(), 1u);
+    EXPECT_EQ(shell.shellRequests[0].file, url.left(1022).toStdString());
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -437,4 +438,229 @@ TEST_F(NumericFieldForm, ZeroDisplayAndPadding)
     EXPECT_EQ(result->DrawnText(), "*********1.00");
     result->SetOptions(TNumericField::efoPasswordMode);
     EXPECT_EQ(result->DrawnText(), "*************");
+}
+
+TEST_F(NumericFieldForm, ContextMenuItemsFollowTheState)
+{
+    amount->SetNumberValue(12);
+    TabInto(amount);
+    auto items = [&] {
+        std::unique_ptr<QMenu> menu(amount->CreateContextMenu());
+        std::vector<std::pair<QString, bool>> out;
+        for (QAction* a : menu->actions())
+            out.emplace_back(a->isSeparator() ? "-" : a->text(), a->isEnabled());
+        return out;
+    };
+    platform->clipboard.clear();
+    using Items = std::vector<std::pair<QString, bool>>;
+    EXPECT_EQ(items(), (Items{{"&Restore", false},
+                              {"-", true},
+                              {"Cu&t", true},
+                              {"&Copy", true},
+                              {"&Paste", false},
+                              {"&Delete", true},
+                              {"-", true},
+                              {"Select &All", false}}));
+    Type(amount, "3");
+    platform->clipboard = "4";
+    const Items typed = items();
+    EXPECT_TRUE(typed[0].second);  // modified: Restore
+    EXPECT_FALSE(typed[2].second); // nothing selected
+    EXPECT_TRUE(typed[4].second);  // the clipboard has text
+    EXPECT_TRUE(typed[7].second);
+    std::unique_ptr<QMenu> menu(amount->CreateContextMenu());
+    menu->actions()[0]->trigger(); // Restore
+    EXPECT_EQ(Shown(amount), "12.00");
+    EXPECT_TRUE(amount->HasSelection());
+    menu.reset(amount->CreateContextMenu());
+    menu->actions()[5]->trigger(); // Delete
+    EXPECT_EQ(Shown(amount), "0");
+    amount->SetOptions(TNumericField::efoReadOnly);
+    amount->SelectAll();
+    const Items readOnly = items();
+    EXPECT_FALSE(readOnly[2].second);
+    EXPECT_FALSE(readOnly[4].second);
+    EXPECT_FALSE(readOnly[5].second);
+    EXPECT_TRUE(readOnly[3].second);
+}
+
+TEST_F(NumericFieldForm, NoticesAndAfterEventsArePosted)
+{
+    TEntryController& c = TEntryController::DefaultController();
+    std::vector<std::string> log;
+    auto name = [&](const QObject* o) -> std::string {
+        return o == amount ? "amount" : o == percent ? "percent" : o == button ? "button" : "?";
+    };
+    c.OnPreEdit = [&](QObject* s, QWidget* other) { log.push_back("pre " + name(s) + "<" + name(other)); };
+    c.OnPostEdit = [&](QObject* s, QWidget* other) { log.push_back("post " + name(s) + ">" + name(other)); };
+    QObject::connect(amount, &TNumericField::AfterEnter, amount, [&] { log.push_back("after enter"); });
+    QObject::connect(amount, &TNumericField::AfterExit, amount, [&] { log.push_back("after exit"); });
+    amount->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(log.empty()); // posted, not called inside the focus change
+    Settle();
+    percent->setFocus(Qt::TabFocusReason);
+    Settle();
+    c.OnPreEdit = nullptr;
+    c.OnPostEdit = nullptr;
+    EXPECT_EQ(log, (std::vector<std::string>{"pre amount<button", "after enter", "post amount>percent",
+                                             "after exit", "pre percent<amount"}));
+}
+
+TEST_F(NumericFieldForm, UserValidationDecidesToo)
+{
+    std::uint16_t verdict = 0;
+    int calls = 0;
+    QObject::connect(percent, &TNumericField::OnUserValidation, percent, [&](QObject*, std::uint16_t& code) {
+        ++calls;
+        if (code == 0)
+            code = verdict;
+    });
+    percent->SetNumberValue(5);
+    EXPECT_EQ(percent->NumberValue(), 5.0);
+    EXPECT_EQ(calls, 1); // also the silent check of a read
+    verdict = 40000;
+    TEntryController::DefaultController().ErrorText = "Five is not allowed";
+    EXPECT_EQ(percent->NumberValue(), 0.0);
+    EXPECT_EQ(percent->LastValidationCode(), 40000);
+    TabInto(percent);
+    button->setFocus(Qt::TabFocusReason);
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), percent);
+    ASSERT_EQ(platform->messageBoxes.size(), 1u);
+    EXPECT_EQ(platform->messageBoxes[0].text, "Five is not allowed");
+    verdict = 300;
+    amount->setFocus(Qt::TabFocusReason);
+    Settle();
+    ASSERT_EQ(platform->messageBoxes.size(), 2u);
+    EXPECT_EQ(platform->messageBoxes[1].text, "Entry Error");
+}
+
+TEST_F(NumericFieldForm, RangeTextIsChecked)
+{
+    const struct {
+        TNumericField::TNumericDataType type;
+        const char* text;
+        const char* message;
+    } rows[] = {
+        {TNumericField::nftDouble, "2e308",
+         "Invalid range. Enter a value between (-1.7e+308) and (+1.7e+308)"},
+        {TNumericField::nftSingle, "1e39", "Invalid range. Enter a value between (-3.4e+38) and (+3.4e+38)"},
+        {TNumericField::nftComp, "1e19", "Invalid range. Enter a value between (-9.2e+18) and (+9.2e+18)"},
+        {TNumericField::nftReal, "abc", "Invalid range. Enter a value between (-1.7e+38) and (+1.7e+38)"},
+        {TNumericField::nftByte, "256", "Invalid range. Enter a value between (0) and (255)"},
+        {TNumericField::nftShortInt, "1.5", "Invalid range. Enter a value between (-128) and (127)"},
+    };
+    for (const auto& r : rows) {
+        TNumericField f;
+        f.SetDataType(r.type);
+        try {
+            f.SetRangeHi(r.text);
+            ADD_FAILURE() << r.text;
+        } catch (const EInvalidRangeValue& e) {
+            EXPECT_STREQ(e.what(), r.message);
+        }
+    }
+    TNumericField f;
+    f.SetDataType(TNumericField::nftDouble);
+    f.SetRangeLo("-5");
+    f.SetRangeHi("1e6");
+    EXPECT_EQ(f.RangeLo(), "-5");
+    EXPECT_EQ(f.RangeHi(), "1000000");
+    TNumericField g;
+    g.SetDataType(TNumericField::nftDouble);
+    g.setProperty("RangeLow", f.property("RangeLow"));
+    g.setProperty("RangeHigh", f.property("RangeHigh"));
+    EXPECT_EQ(g.RangeHi(), "1000000");
+}
+
+TEST_F(NumericFieldForm, TwoKeySequencesReachTheField)
+{
+    TEntryController& c = TEntryController::DefaultController();
+    c.EntryCommands.GetCommandTable("WordStar").SetActive(true);
+    TabInto(amount);
+    Type(amount, "7");
+    QTest::keyClick(amount, Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(amount, Qt::Key_S); // ccHome: no "s", nothing changes
+    EXPECT_EQ(Shown(amount), "7");
+    QTest::keyClick(amount, Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(amount, Qt::Key_5); // broken: the character is not typed
+    EXPECT_EQ(Shown(amount), "7");
+    QTest::keyClick(amount, Qt::Key_Q, Qt::ControlModifier);
+    percent->setFocus(Qt::TabFocusReason); // entering a field cancels it
+    Settle();
+    Type(percent, "5");
+    EXPECT_EQ(Shown(percent), "5");
+    QTest::keyClick(percent, Qt::Key_P, Qt::ControlModifier); // literal next key
+    QTest::keyClick(percent, Qt::Key_Backspace);
+    EXPECT_EQ(Shown(percent), "5");
+    c.EntryCommands.GetCommandTable("WordStar").SetActive(false);
+    QTest::keyClick(percent, Qt::Key_Q, Qt::ControlModifier);
+    Type(percent, "6");
+    EXPECT_EQ(Shown(percent), "56");
+}
+
+TEST_F(NumericFieldForm, UninitializedBlanksUntilModified)
+{
+    percent->SetUninitialized(true);
+    percent->SetNumberValue(3);
+    EXPECT_EQ(percent->DrawnText().trimmed(), "");
+    TabInto(percent);
+    EXPECT_EQ(percent->DrawnText().trimmed(), "3.0000");
+    Type(percent, "4");
+    button->setFocus(Qt::TabFocusReason);
+    Settle();
+    EXPECT_FALSE(percent->Uninitialized());
+    EXPECT_EQ(percent->DrawnText().trimmed(), "4.0000");
+}
+
+TEST_F(NumericFieldForm, AutoAdvanceOnAFullEntry)
+{
+    TNumericField* term = MakeField("###");
+    term->show();
+    TEntryController::DefaultController().EntryOptions |= efoAutoAdvanceChar;
+    TabInto(term);
+    Type(term, "12");
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), term);
+    Type(term, "3");
+    Settle();
+    EXPECT_NE(QApplication::focusWidget(), term);
+    EXPECT_EQ(Shown(term), "123");
+}
+
+TEST_F(NumericFieldForm, AnotherWindowIsNoExit)
+{
+    TabInto(amount);
+    Type(amount, "12");
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    Settle();
+    EXPECT_TRUE(platform->messageBoxes.empty());
+    QApplication::setActiveWindow(form.get());
+    Settle();
+    ASSERT_EQ(QApplication::focusWidget(), amount);
+    EXPECT_TRUE(amount->Modified());
+    Type(amount, "3"); // the entry goes on, nothing was selected
+    EXPECT_EQ(Shown(amount), "123");
+}
+
+TEST_F(NumericFieldForm, MenuShortcutsOtherThanEditingKeysStillWork)
+{
+    int help = 0, copyAction = 0;
+    auto* f1 = new QAction(form.get());
+    f1->setShortcut(Qt::Key_F1);
+    QObject::connect(f1, &QAction::triggered, form.get(), [&] { ++help; });
+    auto* ctrlC = new QAction(form.get());
+    ctrlC->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    QObject::connect(ctrlC, &QAction::triggered, form.get(), [&] { ++copyAction; });
+    form->addAction(f1);
+    form->addAction(ctrlC);
+    amount->SetNumberValue(5);
+    TabInto(amount);
+    QTest::keyClick(amount, Qt::Key_F1);
+    EXPECT_EQ(help, 1);
+    QTest::keyClick(amount, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copyAction, 0); // the field's own copy
+    EXPECT_EQ(platform->clipboard, "5.00");
 }

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMenu>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -7,6 +8,9 @@
 #include "controls/EInvalidPanelOperation.h"
 #include "controls/EStatusPanelError.h"
 #include "controls/TPanelStatusBar.h"
+#include "runtime/ControlProperties.h"
+#include "runtime/TApplication.h"
+#include "runtime/THintWindow.h"
 #include "support/TestPlatform.h"
 
 using namespace quorvant;
@@ -257,6 +261,24 @@ TEST(PanelStatusBar, PanelHintAndMenuWinOverTheBars)
     EXPECT_EQ(b.bar->PopupMenuAt(QPoint(10, 10)), &barMenu);
 }
 
+TEST(PanelStatusBar, TooltipFollowsThePanelUnderTheMouse)
+{
+    TwoPanelBar b;
+    auto& app = runtime::Application();
+    app.SetShowHint(true);
+    app.HintPause = 30;
+    app.HintHidePause = 2000;
+    runtime::SetShowHint(b.bar, true);
+    runtime::SetHint(b.bar, "The bar");
+    b.web->SetHint("Visit the home page");
+    QTest::mouseMove(b.bar, QPoint(10, 10));
+    QTRY_VERIFY_WITH_TIMEOUT(app.HintShowing(), 500);
+    EXPECT_EQ(app.HintWindow()->Caption(), "Visit the home page");
+    QTest::mouseMove(b.bar, QPoint(300, 10)); // the other panel has no hint of its own
+    QTRY_VERIFY_WITH_TIMEOUT(app.HintShowing() && app.HintWindow()->Caption() == "The bar", 500);
+    app.CancelHint();
+}
+
 TEST(PanelStatusBar, ResizeEventsExceptWhileLoading)
 {
     TPanelStatusBar bar;
@@ -345,4 +367,40 @@ TEST(PanelStatusBar, AutoHintFillsAppHintPanelsOrSimpleText)
     bar.ApplicationHintChanged("Purchase price");
     EXPECT_EQ(hints->Text(), "Purchase price");
     EXPECT_EQ(text->Text(), "");
+}
+
+TEST(PanelStatusBar, AtMost128PartsAndNoPanelsDrawOneEmptyPart)
+{
+    TPanelStatusBar bar;
+    bar.resize(2000, 19);
+    for (int i = 0; i < 130; ++i)
+        bar.Panels()->Add()->SetWidth(10);
+    const QRect last = bar.Panels()->Items(127)->Rect();
+    EXPECT_EQ(last.left(), 1270);
+    EXPECT_EQ(last.left() + last.width(), 2000);
+    EXPECT_TRUE(bar.Panels()->Items(128)->Rect().isEmpty());
+    EXPECT_EQ(bar.PanelAtPos(QPoint(1999, 10)), bar.Panels()->Items(127));
+    bar.Panels()->Clear();
+    EXPECT_EQ(bar.PanelAtPos(QPoint(10, 10)), nullptr);
+    QImage image(bar.size(), QImage::Format_RGB32);
+    bar.render(&image); // the lone empty part keeps its sunken edge
+    EXPECT_EQ(image.pixel(10, 2), runtime::ToQColor(runtime::clBtnShadow).rgb());
+}
+
+TEST(PanelStatusBar, OwnerDrawnPanelPaintsThroughOnDrawPanel)
+{
+    TPanelStatusBar bar;
+    bar.resize(200, 19);
+    TStatusPanel* p = bar.Panels()->Add();
+    p->SetPanelStyle(TStatusPanel::apsOwnerDraw);
+    TStatusPanel* seen = nullptr;
+    QObject::connect(&bar, &TPanelStatusBar::OnDrawPanel, &bar,
+                     [&](TPanelStatusBar* sb, TStatusPanel* panel, const QRect& r) {
+                         seen = panel;
+                         sb->Canvas()->fillRect(r.adjusted(1, 1, -1, -1), Qt::magenta);
+                     });
+    QImage image(bar.size(), QImage::Format_RGB32);
+    bar.render(&image);
+    EXPECT_EQ(seen, p);
+    EXPECT_EQ(image.pixelColor(100, 10), QColor(Qt::magenta));
 }

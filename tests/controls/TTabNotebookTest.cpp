@@ -7,9 +7,16 @@
 #include <gtest/gtest.h>
 
 #include "controls/NotebookErrors.h"
+#include "controls/TEntryController.h"
+#include "controls/TKeyCodes.h"
+#include "controls/TNumericField.h"
 #include "controls/TTabNotebook.h"
 #include "controls/TTabPage.h"
 #include "runtime/ControlProperties.h"
+#include "runtime/TApplication.h"
+#include "runtime/TLabel.h"
+#include "runtime/TPanel.h"
+#include "runtime/TShape.h"
 #include "support/TestPlatform.h"
 
 using namespace quorvant;
@@ -212,6 +219,25 @@ TEST(TabNotebook, ArrowsHomeAndEndWrapOverSelectablePages)
     EXPECT_TRUE(f.nb->hasFocus());
 }
 
+TEST(TabNotebook, KeysGoThroughTheFormsControllerTables)
+{
+    NotebookForm f;
+    auto* controller = new controls::TEntryController(&f.form);
+    controller->EntryCommands.GetCommandTable("WordStar").SetActive(true);
+    controller->EntryCommands.Add(
+        controls::TCommandTable("Mine", true, {{controls::TKeyCodes::vkF1, 0, 0, 0, 300}}));
+    std::vector<int> commands;
+    QObject::connect(f.nb, &TTabNotebook::OnUserCommand, f.nb,
+                     [&](QObject*, int c) { commands.push_back(c); });
+    f.nb->setFocus();
+    QTest::keyClick(f.nb, Qt::Key_S, Qt::ControlModifier); // WordStar's left
+    EXPECT_EQ(f.nb->PageIndex(), 2);
+    QTest::keyClick(f.nb, Qt::Key_F1);
+    EXPECT_EQ(commands, std::vector<int>{300});
+    QTest::keyClick(f.nb, Qt::Key_Down); // a command the notebook does not use
+    EXPECT_EQ(f.nb->PageIndex(), 2);
+}
+
 TEST(TabNotebook, TabClickSwitchesAndFocusesFirstControl)
 {
     NotebookForm f;
@@ -242,6 +268,39 @@ TEST(TabNotebook, TabClickWhileFieldRefusesExitKeepsThePage)
     EXPECT_TRUE(f.calc->isVisible());
     EXPECT_TRUE(f.field->hasFocus());
     EXPECT_TRUE(e.log.empty());
+}
+
+TEST(TabNotebook, NumericFieldOutOfRangeKeepsItsPage)
+{
+    auto& shell = quorvant::testing::FreshPlatform();
+    NotebookForm f;
+    auto* price = new controls::TNumericField(f.calc);
+    price->setGeometry(10, 150, 100, 22);
+    price->SetRangeLo("0");
+    price->SetRangeHi("100");
+    price->show();
+    price->setFocus();
+    QTest::keyClicks(price, "500");
+    f.Click(f.TabCentre(1));
+    QApplication::processEvents();
+    EXPECT_EQ(f.nb->PageIndex(), 0);
+    EXPECT_TRUE(price->hasFocus());
+    EXPECT_EQ(shell.messageBoxes.size(), 1u); // the field's range report, once
+}
+
+TEST(TabNotebook, HandlerErrorsFromMouseGoToTheApplication)
+{
+    NotebookForm f;
+    QObject* reported = nullptr;
+    auto& app = runtime::Application();
+    const auto previous = app.OnException;
+    app.OnException = [&](QObject* sender, std::exception_ptr) { reported = sender; };
+    QObject::connect(f.nb, &TTabNotebook::OnTabClick, f.nb,
+                     [](QObject*, int) { throw std::runtime_error("handler failed"); });
+    f.Click(f.TabCentre(1)); // must not unwind through the event delivery
+    app.OnException = previous;
+    EXPECT_EQ(reported, f.nb);
+    EXPECT_EQ(f.nb->PageIndex(), 1);
 }
 
 TEST(TabNotebook, ClickOnFreePageAreaLeavesFocus)
@@ -301,6 +360,38 @@ TEST(TabNotebook, MouseMovePassesOnlyWhereNoWindowedChildIs)
     EXPECT_EQ(moveTo(page + QPoint(20, 100)), 0);        // panel
     EXPECT_EQ(moveTo(QPoint(1, f.nb->height() - 1)), 1); // frame
     EXPECT_EQ(overTab.size(), 1u);
+}
+
+TEST(TabNotebook, RuntimeLabelsAndShapesLetMovesThroughPanelsAndFieldsDoNot)
+{
+    NotebookForm f;
+    auto* label = new runtime::TLabel(f.calc);
+    label->SetCaption("Home Purchase Price:");
+    label->setGeometry(150, 10, 100, 20);
+    auto* shape = new runtime::TShape(f.calc);
+    shape->setGeometry(150, 40, 60, 30);
+    auto* panel = new runtime::TPanel(f.calc);
+    panel->setMouseTracking(true); // even a tracking panel keeps its moves
+    panel->setGeometry(150, 80, 100, 40);
+    auto* inner = new runtime::TLabel(panel);
+    inner->setGeometry(5, 5, 50, 20);
+    auto* price = new controls::TNumericField(f.calc);
+    price->setGeometry(150, 130, 100, 22);
+    for (QWidget* w : std::initializer_list<QWidget*>{label, shape, panel, inner, price})
+        w->show();
+    int moves = 0;
+    QObject::connect(f.nb, &TTabNotebook::OnMouseMove, f.nb,
+                     [&](QObject*, Qt::KeyboardModifiers, int, int) { ++moves; });
+    auto movesOver = [&](QWidget* w) {
+        moves = 0;
+        QTest::mouseMove(w, QPoint(3, 3));
+        return moves;
+    };
+    EXPECT_EQ(movesOver(label), 1);
+    EXPECT_EQ(movesOver(shape), 1);
+    EXPECT_EQ(movesOver(panel), 0);
+    EXPECT_EQ(movesOver(inner), 0);
+    EXPECT_EQ(movesOver(price), 0);
 }
 
 TEST(TabNotebook, TabLayoutFollowsFontsAndWidth)
@@ -401,4 +492,40 @@ TEST(TabNotebook, AcceleratorUnderlineOnlyWithKeyboardCues)
         return dark;
     };
     EXPECT_GT(rowHasInk(true), rowHasInk(false));
+}
+
+TEST(TabNotebook, DrawTabHandlerPaintsEachVisibleTab)
+{
+    TTabNotebook nb;
+    nb.resize(300, 200);
+    nb.AddPage("One");
+    nb.AddPage("Two")->SetEnabled(false);
+    nb.AddPage("Three")->SetPageVisible(false);
+    nb.SetPageIndex(0);
+    std::vector<std::tuple<int, QString, bool, bool>> drawn;
+    QObject::connect(&nb, &TTabNotebook::OnDrawTab, &nb,
+                     [&](QObject*, int i, const QString& title, const QRect& r, bool enabled, bool active) {
+                         ASSERT_NE(nb.Canvas(), nullptr);
+                         nb.Canvas()->fillRect(r, Qt::magenta);
+                         drawn.emplace_back(i, title, enabled, active);
+                     });
+    QImage image(nb.size(), QImage::Format_RGB32);
+    nb.render(&image);
+    // Inactive tabs first, the active one last so that it lies on top.
+    EXPECT_EQ(drawn, (decltype(drawn){{1, "Two", false, false}, {0, "One", true, true}}));
+    EXPECT_EQ(image.pixelColor(nb.Page(0)->TabRect().center()), QColor(Qt::magenta));
+}
+
+TEST(TabNotebook, UnselectableDefaultPageFallsBackToFirstSelectable)
+{
+    QWidget form;
+    auto* nb = new TTabNotebook(&form);
+    nb->BeginLoad();
+    nb->AddPage("A")->SetPageVisible(false);
+    nb->AddPage("B");
+    nb->AddPage("C");
+    nb->SetDefaultPageIndex(7);
+    nb->Loaded();
+    EXPECT_EQ(nb->PageIndex(), 1);
+    EXPECT_TRUE(nb->Page(1)->isVisibleTo(nb));
 }

@@ -1,0 +1,135 @@
+// Random key, character and clipboard sequences into the numeric field's
+// editing model, for the program's masks and a few others. After every step
+// the display text must keep the mask's length and convert back to a number
+// within the range; a value written by the program must read back as
+// formatted whenever the field says it fits.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "controls/NumberText.h"
+#include "controls/NumericFieldModel.h"
+
+using namespace quorvant::controls;
+
+namespace {
+
+const char* const Masks[] = {
+    "##,###,###.##", "###.####", "###",     "##########", "#",    "#.#",     "$#,###.##", "###.##p",
+    "g###.##",       "cc##.##",  "##.##CC", ".####",      "###.", "#,#,#.#", "E###.##",
+};
+
+const char Typed[] = "0123456789.,-- x+E()$";
+
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool Empty() const { return pos_ >= size_; }
+    std::uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+    double Double()
+    {
+        std::uint8_t raw[8] = {};
+        for (auto& b : raw)
+            b = Byte();
+        double v = 0;
+        std::memcpy(&v, raw, sizeof v);
+        return v;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+void Check(const NumericFieldModel& m)
+{
+    if (m.DisplayText().size() != m.Mask().Length())
+        std::abort();
+    long double value = 0;
+    if (!m.Convert(value))
+        std::abort();
+    if (!(value >= m.RangeLow() && value <= m.RangeHigh()))
+        std::abort();
+    if (m.EntryBuffer().size() > 255)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    Input in(data, size);
+    const std::uint8_t setup = in.Byte();
+    TIntlSup intl;
+    if (setup & 0x80) {
+        intl.DecimalChar = u',';
+        intl.ThousandsChar = u'.';
+    }
+    NumericFieldModel m(intl);
+    m.SetDataType(NumericType::Double);
+    m.SetPictureMask(QString::fromLatin1(Masks[(setup & 0x7f) % std::size(Masks)]));
+    m.SaveRestoreText();
+    m.RebuildEntry();
+    Check(m);
+
+    for (int steps = 0; !in.Empty() && steps < 512; ++steps) {
+        const std::uint8_t op = in.Byte();
+        switch (op % 12) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+            m.TypeChar(QChar(Typed[in.Byte() % (sizeof Typed - 1)]));
+            break;
+        case 4:
+            m.TypeChar(QChar(in.Byte()));
+            break;
+        case 5:
+            if (m.HasSelection())
+                m.ClearEntry();
+            else
+                m.Remove();
+            break;
+        case 6: {
+            QString clip;
+            for (int n = in.Byte() % 24; n > 0; --n)
+                clip += QChar(Typed[in.Byte() % (sizeof Typed - 1)]);
+            m.Paste(clip);
+            break;
+        }
+        case 7:
+            m.SelectAll();
+            break;
+        case 8:
+            m.Step((op & 0x10) ? 1 : -1);
+            break;
+        case 9: {
+            const double v = in.Double();
+            const bool fits = m.ValueFits(v);
+            m.SetValue(v);
+            m.RebuildEntry();
+            if (fits) {
+                long double shown = 0, expected = 0;
+                if (!m.Convert(shown) || !NumberText::Parse(m.FormatNumber(v), expected) || shown != expected)
+                    std::abort();
+            }
+            break;
+        }
+        case 10:
+            // Leaving the field: a valid entry is rewritten and still valid.
+            if (m.Validate(true) == 0 && m.Validate(false) != 0)
+                std::abort();
+            m.ResetEntryBuffer();
+            m.RebuildEntry();
+            break;
+        case 11:
+            m.Restore();
+            break;
+        }
+        Check(m);
+    }
+    return 0;
+}
