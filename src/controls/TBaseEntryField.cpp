@@ -525,6 +525,7 @@ void TBaseEntryField::focusInEvent(QFocusEvent* e)
         insertMode_ = c.InsertMode;
 
     const bool otherPending = c.ErrorPending && c.ErrorField != this;
+    passingThrough_ = otherPending;
     if (!otherPending) {
         if (!refusedExit_)
             modified_ = false;
@@ -569,7 +570,8 @@ void TBaseEntryField::focusOutEvent(QFocusEvent* e)
     if (!(options_ & (efoForceInsert | efoForceOvertype)))
         c.InsertMode = insertMode_;
     bool refused = false;
-    if (!refusedExit_) {
+    // Two invalid fields would otherwise hand the focus back and forth.
+    if (!refusedExit_ && !passingThrough_) {
         if (modified_)
             efClearUninitialized();
         if (c.IsSpecialControl(this, gaining))
@@ -578,8 +580,9 @@ void TBaseEntryField::focusOutEvent(QFocusEvent* e)
             refused = !ValidateWithReport();
     }
     focused_ = false;
-    if (!refused)
+    if (!refused && !passingThrough_)
         c.PostPostEdit(this, gaining);
+    passingThrough_ = false;
     efDropSelection();
     efLeave();
     update();

@@ -190,6 +190,9 @@ private:
     bool insertMode_ = true;
     bool reading_ = false;
     bool refusedExit_ = false;
+    // Entered while another field's refused exit was pending: the focus is
+    // only passing through and leaving again validates nothing.
+    bool passingThrough_ = false;
     bool inUserValidation_ = false;
     std::uint16_t lastCode_ = 0;
     bool caretOn_ = false;

@@ -235,8 +235,12 @@ TEST_F(NumericFieldForm, NarrowRangeRefusesTheExitWithOneReport)
                          ++exitsSeen;
                          valueAtExit = percent->NumberValue();
                      });
+    QWidget* focusAtReport = nullptr;
+    platform->onMessageBox = [&](const auto&) { focusAtReport = QApplication::focusWidget(); };
     button->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(platform->messageBoxes.empty()); // posted, after the focus change
     Settle();
+    EXPECT_EQ(focusAtReport, percent); // the focus is back before the report
     EXPECT_EQ(QApplication::focusWidget(), percent);
     ASSERT_EQ(platform->messageBoxes.size(), 1u);
     EXPECT_EQ(platform->messageBoxes[0].text, "Value is not within required range");
@@ -663,4 +667,49 @@ TEST_F(NumericFieldForm, MenuShortcutsOtherThanEditingKeysStillWork)
     QTest::keyClick(amount, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(copyAction, 0); // the field's own copy
     EXPECT_EQ(platform->clipboard, "5.00");
+}
+
+TEST_F(NumericFieldForm, TwoRefusedFieldsGiveOneReport)
+{
+    percent->SetRange(0, 10);
+    amount->SetRange(0, 10);
+    amount->SetNumberValue(50);
+    TabInto(percent);
+    Type(percent, "12");
+    amount->setFocus(Qt::TabFocusReason); // refused, report pending
+    amount->SetOptions({});
+    button->setFocus(Qt::TabFocusReason); // amount refuses as well
+    Settle();
+    ASSERT_EQ(platform->messageBoxes.size(), 1u);
+    EXPECT_EQ(QApplication::focusWidget(), percent);
+    EXPECT_FALSE(TEntryController::DefaultController().ErrorPending);
+    Settle();
+    EXPECT_EQ(platform->messageBoxes.size(), 1u); // and no ping-pong after it
+}
+
+TEST_F(NumericFieldForm, SignsAndPeriodsTypedAsKeys)
+{
+    TabInto(amount);
+    Type(amount, "-");
+    EXPECT_EQ(Shown(amount), "-0");
+    Type(amount, "1.2345678901"); // the sign takes one of the eleven slots
+    EXPECT_EQ(Shown(amount), "-1.23456789");
+    EXPECT_EQ(platform->beeps, 2);
+    Tab();
+    EXPECT_EQ(Shown(amount), "-1.23");
+    EXPECT_EQ(amount->NumberValue(), -1.23);
+
+    TNumericField* parens = MakeField("###.##p");
+    parens->SetNumberValue(-1.5);
+    EXPECT_EQ(parens->DrawnText(), " (1.50)");
+    parens->SetNumberValue(1.5);
+    EXPECT_EQ(parens->DrawnText(), "  1.50 ");
+    TNumericField* trailing = MakeField("###.##g");
+    trailing->SetNumberValue(-1.5);
+    EXPECT_EQ(trailing->DrawnText(), "  1.50-");
+    trailing->SetZeroDisplay(TNumericField::zdHideUntilModified);
+    trailing->SetNumberValue(0);
+    EXPECT_EQ(trailing->DrawnText().trimmed(), "");
+    trailing->SetModified(true);
+    EXPECT_EQ(trailing->DrawnText().trimmed(), "0.00");
 }
