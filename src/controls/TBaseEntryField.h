@@ -149,6 +149,9 @@ protected:
     void Refuse();
     void TextChangedByUser();
     void ReportError(std::uint16_t code);
+    // The validation of a focus exit: false when the exit is refused (the
+    // focus return and the error report are posted).
+    bool ValidateWithReport();
     void AdjustHeight();
 
     bool event(QEvent* e) override;
@@ -165,7 +168,6 @@ protected:
 
 private:
     void SetStateColor(int index, runtime::TColor color);
-    bool ValidateWithReport();
     void MoveFocus(bool next);
     void RestartCaret();
     void DrawBackground(QPainter& p, const QRect& r) const;

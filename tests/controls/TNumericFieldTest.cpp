@@ -570,6 +570,10 @@ TEST_F(NumericFieldForm, RangeTextIsChecked)
     f.SetRangeHi("1e6");
     EXPECT_EQ(f.RangeLo(), "-5");
     EXPECT_EQ(f.RangeHi(), "1000000");
+    f.SetAsString("2,500.5");
+    EXPECT_EQ(f.AsString(), "2501"); // the default mask has no decimals
+    EXPECT_THROW(f.SetAsString("12a"), EEntryFieldError);
+
     TNumericField g;
     g.SetDataType(TNumericField::nftDouble);
     g.setProperty("RangeLow", f.property("RangeLow"));
