@@ -1,8 +1,11 @@
 #include "app/TfrmMain.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFont>
 #include <QMenuBar>
+#include <QShortcut>
+#include <iterator>
 
 #include "app/OnlineAddresses.h"
 #include "dialogs/TfrmAbout.h"
@@ -144,6 +147,53 @@ void TfrmMain::ArrangeWindow()
     HandleSizeLimits();
     SetBorderIcons(runtime::biSystemMenu | runtime::biMinimize);
     runtime::SetShowHint(this, false);
+    DescribeOnlineItems();
+    DescribeStatusPanels();
+}
+
+// Captions that name the maker, its domain and its products come from the
+// one table of addresses.
+void TfrmMain::DescribeOnlineItems()
+{
+    const QString domain =
+        QString::fromUtf8(online::MakerDomain.data(), qsizetype(online::MakerDomain.size()));
+    mnuOnlineHome->setText(u'&' + domain);
+    mnuInternetEmail->menuAction()->setVisible(false);
+    QAction* items[] = {mnuTryProduct1, mnuTryProduct2, mnuTryProduct3, mnuTryProduct4,
+                        mnuTryProduct5, mnuTryProduct6, mnuTryProduct7};
+    static_assert(std::size(items) == online::Products.size());
+    for (std::size_t i = 0; i < online::Products.size(); ++i)
+        items[i]->setText(QString::fromUtf8(online::Products[i].menuCaption.data(),
+                                            qsizetype(online::Products[i].menuCaption.size())));
+    const auto name = [](const online::Product& product) {
+        return QString::fromUtf8(product.name.data(), qsizetype(product.name.size()));
+    };
+    Page2->SetCaption(u' ' + name(online::Page2Product) + QStringLiteral("  "));
+    Page3->SetCaption(u' ' + name(online::Page3Product) + u' ');
+}
+
+void TfrmMain::DescribeStatusPanels()
+{
+    using controls::TStatusPanel;
+    const QString domain =
+        QString::fromUtf8(online::MakerDomain.data(), qsizetype(online::MakerDomain.size()));
+    TStatusPanel* web = statusBar->Panels()->Add();
+    web->SetName(QStringLiteral("WebPanel"));
+    web->SetWidth(120);
+    QFont webFont(QStringLiteral("Arial"));
+    webFont.setPixelSize(11);
+    webFont.setUnderline(true);
+    web->SetFont(webFont);
+    web->SetFontColor(runtime::clBlue);
+    web->TextStyle()->SetAlignment(controls::TPanelTextStyle::taCenter);
+    web->SetBevel(TStatusPanel::apbNone);
+    web->SetText(domain);
+    web->SetHint(QStringLiteral(" Click to visit ") + QString::fromUtf8(online::MakerName.data()) +
+                 QStringLiteral("'s website"));
+    TStatusPanel* hint = statusBar->Panels()->Add();
+    hint->SetName(QStringLiteral("HintPanel"));
+    hint->SetWidth(482);
+    hint->SetText(domain);
 }
 
 void TfrmMain::HandleSizeLimits()
@@ -158,6 +208,78 @@ void TfrmMain::BindEvents()
         auto* events = runtime::TFocusEvents::For(InputField(key.input));
         Bind(events, &runtime::TFocusEvents::OnExit, this, &TfrmMain::Calculate);
     }
+    const auto click = [this](QAction* item, void (TfrmMain::*handler)(QObject*)) {
+        Bind(item, &QAction::triggered, this, [this, item, handler] { (this->*handler)(item); });
+    };
+    click(mnuFileReset, &TfrmMain::Reset);
+    click(mnuFileExit, &TfrmMain::btnExitClick);
+    for (QAction* item :
+         {mnuOnlineHome, mnuOnlineAppInfo, mnuOnlineSuggestionBox, mnuOnlineSupport, mnuOnlineFreeware,
+          mnuOnlineBlog, mnuMailSuggestions, mnuMailSupport, mnuTryProduct1, mnuTryProduct2, mnuTryProduct3,
+          mnuTryProduct4, mnuTryProduct5, mnuTryProduct6, mnuTryProduct7, mnuOnlineCheckForUpdate})
+        click(item, &TfrmMain::GoOnline);
+    click(Contents1, &TfrmMain::MnuHelpContentsClick);
+    click(mnuHelpDisclaimer, &TfrmMain::ShowDisclaimer);
+    click(About1, &TfrmMain::ShowAbout);
+    click(mnuPopHelp, &TfrmMain::MnuHelpContentsClick);
+    click(mnuPopDisclaim, &TfrmMain::ShowDisclaimer);
+    click(mnuPopAbout, &TfrmMain::ShowAbout);
+    click(mnuPopExit, &TfrmMain::btnExitClick);
+    // F1 works wherever the focus is in the window, as a menu shortcut does.
+    Contents1->setShortcutContext(Qt::WindowShortcut);
+    addAction(Contents1);
+    // Alt+F4 closes the window even where no window manager provides it.
+    auto* closeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+    Bind(closeKey, &QShortcut::activated, this, &TfrmMain::btnExitClick);
+
+    using runtime::TSpeedButton;
+    Bind(btnReset, &TSpeedButton::OnClick, this, &TfrmMain::Reset);
+    Bind(btnUpdate, &TSpeedButton::OnClick, this, &TfrmMain::GoOnline);
+    Bind(btnHelp, &TSpeedButton::OnClick, this, &TfrmMain::MnuHelpContentsClick);
+    Bind(btnAbout, &TSpeedButton::OnClick, this, &TfrmMain::ShowAbout);
+    Bind(btnExit, &TSpeedButton::OnClick, this, &TfrmMain::btnExitClick);
+
+    Bind(nbkMain, &controls::TTabNotebook::OnMouseMove, this, &TfrmMain::nbkMainMouseMove);
+    Bind(statusBar, &controls::TPanelStatusBar::OnMouseMove, this, &TfrmMain::statusBarMouseMove);
+    Bind(statusBar, &controls::TPanelStatusBar::OnPanelClick, this, &TfrmMain::statusBarPanelClick);
+    Bind(statusBar, &controls::TPanelStatusBar::OnResize, this, &TfrmMain::statusBarResize);
+}
+
+void TfrmMain::contextMenuEvent(QContextMenuEvent* event)
+{
+    mnuPop->popup(event->globalPos());
+}
+
+void TfrmMain::nbkMainMouseMove(QObject*, Qt::KeyboardModifiers, int, int)
+{
+    statusBar->Panels()->Items(1)->SetText(QStringLiteral(" Quorvant, 4.5.1"));
+}
+
+void TfrmMain::statusBarMouseMove(QObject*, Qt::KeyboardModifiers, int X, int)
+{
+    const int W = statusBar->Panels()->Items(0)->Width();
+    statusBar->setCursor(X < W - 5 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    const QString domain =
+        QString::fromUtf8(online::MakerDomain.data(), qsizetype(online::MakerDomain.size()));
+    statusBar->Panels()->Items(1)->SetText(X > W ? QString::fromUtf8(online::MakerName.data())
+                                                 : QStringLiteral("Click to visit ") + domain);
+}
+
+// A failure to open the page is swallowed: the status bar stays as it was.
+void TfrmMain::statusBarPanelClick(QObject*, controls::TStatusPanel* Panel, Qt::MouseButton,
+                                   Qt::KeyboardModifiers, int, int)
+{
+    if (Panel->Name() != QStringLiteral("WebPanel"))
+        return;
+    try {
+        GoOnline(statusBar);
+    } catch (...) {
+    }
+}
+
+void TfrmMain::statusBarResize(QObject*)
+{
+    statusBar->Panels()->Items(1)->SetWidth(statusBar->width() - statusBar->Panels()->Items(0)->Width() - 2);
 }
 
 void TfrmMain::CreateParams(runtime::TCreateParams& params)

@@ -54,6 +54,12 @@ public:
 
     void ApplyCompositionLook();
 
+    void nbkMainMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void statusBarMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void statusBarPanelClick(QObject* Sender, controls::TStatusPanel* Panel, Qt::MouseButton Button,
+                             Qt::KeyboardModifiers Shift, int X, int Y);
+    void statusBarResize(QObject* Sender);
+
 protected:
     void FormCreate(QObject* Sender) override;
     void FormActivate(QObject* Sender) override;
@@ -61,9 +67,12 @@ protected:
     void FormDestroy(QObject* Sender) override;
     void CreateParams(runtime::TCreateParams& params) override;
     bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ArrangeWindow();
+    void DescribeOnlineItems();
+    void DescribeStatusPanels();
     void BindEvents();
     void LoadSettingsIntoFields();
     void SetupTaskbarButton();

@@ -5,6 +5,8 @@
 #include <QTimer>
 
 #include "platform/Platform.h"
+#include "platform/UiRuntimeHooks.h"
+#include "runtime/Guard.h"
 
 namespace quorvant::controls {
 
@@ -15,6 +17,7 @@ TLinkLabel::TLinkLabel(QWidget* parent) : QLabel(parent)
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
+    platform::UiRuntimeHooks::SetNonWindowed(this); // a windowless label
     QFont f = font();
     f.setUnderline(true);
     setFont(f);
@@ -132,18 +135,22 @@ void TLinkLabel::mousePressEvent(QMouseEvent* event)
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click)
-        Click();
+    runtime::Guarded(this, [&] {
+        const bool click =
+            pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+        pressed_ = false;
+        event->accept();
+        if (click)
+            Click();
+    });
 }
 
 void TLinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    event->accept();
-    emit OnDblClick(this);
+    runtime::Guarded(this, [&] {
+        event->accept();
+        emit OnDblClick(this);
+    });
 }
 
 } // namespace quorvant::controls

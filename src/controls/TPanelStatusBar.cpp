@@ -12,6 +12,8 @@
 #include "controls/EStatusPanelError.h"
 #include "platform/Platform.h"
 #include "runtime/ControlProperties.h"
+#include "runtime/Guard.h"
+#include "runtime/TApplication.h"
 
 namespace quorvant::controls {
 
@@ -281,12 +283,14 @@ QMenu* TPanelStatusBar::PopupMenuAt(const QPoint& pos)
 
 void TPanelStatusBar::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (QMenu* menu = PopupMenuAt(event->pos())) {
-        menu->popup(event->globalPos());
-        event->accept();
-        return;
-    }
-    QWidget::contextMenuEvent(event);
+    runtime::Guarded(this, [&] {
+        if (QMenu* menu = PopupMenuAt(event->pos())) {
+            menu->popup(event->globalPos());
+            event->accept();
+            return;
+        }
+        QWidget::contextMenuEvent(event);
+    });
 }
 
 void TPanelStatusBar::ApplicationHintChanged(const QString& hint)
@@ -310,41 +314,51 @@ void TPanelStatusBar::ApplicationHintChanged(const QString& hint)
 
 void TPanelStatusBar::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint pos = event->position().toPoint();
-    emit OnMouseDown(this, event->button(), event->modifiers(), pos.x(), pos.y());
-    current_ = PanelAtPos(pos);
+    runtime::Guarded(this, [&] {
+        const QPoint pos = event->position().toPoint();
+        emit OnMouseDown(this, event->button(), event->modifiers(), pos.x(), pos.y());
+        current_ = PanelAtPos(pos);
+    });
 }
 
 void TPanelStatusBar::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    const QPoint pos = event->position().toPoint();
-    emit OnMouseDown(this, event->button(), event->modifiers(), pos.x(), pos.y());
-    emit OnDblClick(this);
-    current_ = PanelAtPos(pos);
-    if (current_)
-        emit OnPanelDblClick(this, current_, event->button(), event->modifiers(), pos.x(), pos.y());
+    runtime::Guarded(this, [&] {
+        const QPoint pos = event->position().toPoint();
+        emit OnMouseDown(this, event->button(), event->modifiers(), pos.x(), pos.y());
+        emit OnDblClick(this);
+        current_ = PanelAtPos(pos);
+        if (current_)
+            emit OnPanelDblClick(this, current_, event->button(), event->modifiers(), pos.x(), pos.y());
+    });
 }
 
 void TPanelStatusBar::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint pos = event->position().toPoint();
-    current_ = PanelAtPos(pos);
-    if (current_)
-        emit OnPanelClick(this, current_, event->button(), event->modifiers(), pos.x(), pos.y());
-    emit OnMouseUp(this, event->button(), event->modifiers(), pos.x(), pos.y());
-    if (event->button() == Qt::LeftButton && rect().contains(pos))
-        emit OnClick(this);
+    runtime::Guarded(this, [&] {
+        const QPoint pos = event->position().toPoint();
+        current_ = PanelAtPos(pos);
+        if (current_)
+            emit OnPanelClick(this, current_, event->button(), event->modifiers(), pos.x(), pos.y());
+        emit OnMouseUp(this, event->button(), event->modifiers(), pos.x(), pos.y());
+        if (event->button() == Qt::LeftButton && rect().contains(pos))
+            emit OnClick(this);
+    });
 }
 
 void TPanelStatusBar::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint pos = event->position().toPoint();
-    if (runtime::ShowHint(this)) {
-        TStatusPanel* panel = PanelAtPos(pos);
-        if (panel != current_)
-            current_ = panel; // the next tooltip is built for this panel
-    }
-    emit OnMouseMove(this, event->modifiers(), pos.x(), pos.y());
+    runtime::Guarded(this, [&] {
+        const QPoint pos = event->position().toPoint();
+        if (runtime::ShowHint(this)) {
+            TStatusPanel* panel = PanelAtPos(pos);
+            if (panel != current_) {
+                current_ = panel;
+                runtime::Application().CancelHint(); // the next tooltip is built for this panel
+            }
+        }
+        emit OnMouseMove(this, event->modifiers(), pos.x(), pos.y());
+    });
 }
 
 // ---- timers ----------------------------------------------------------------
@@ -362,28 +376,31 @@ void TPanelStatusBar::UpdateScrollTimer()
 
 void TPanelStatusBar::ScrollTick()
 {
-    for (int i = 0; i < panels_->Count(); ++i) {
-        TStatusPanel& panel = *panels_->Items(i);
-        if (!panel.Scrolls() || !ShowsText(panel))
-            continue;
-        const int width = std::max(0, panel.Rect().width() - 2);
-        const bool changeable = panel.TextStyle()->ScrollEffect() == TPanelTextStyle::seChangeableDirection;
-        panel.scrollOffset_ += panel.scrollStep_;
-        // Text that has left the panel by 4 pixels comes back in from the
-        // other side, or turns round.
-        if (panel.scrollStep_ > 0 && panel.scrollOffset_ > width + 4) {
-            if (changeable)
-                panel.scrollStep_ = -1;
-            else
-                panel.scrollOffset_ = -(panel.contentWidth_ + 4);
-        } else if (panel.scrollStep_ < 0 && panel.scrollOffset_ < -(panel.contentWidth_ + 4)) {
-            if (changeable)
-                panel.scrollStep_ = 1;
-            else
-                panel.scrollOffset_ = width + 4;
+    runtime::Guarded(this, [&] {
+        for (int i = 0; i < panels_->Count(); ++i) {
+            TStatusPanel& panel = *panels_->Items(i);
+            if (!panel.Scrolls() || !ShowsText(panel))
+                continue;
+            const int width = std::max(0, panel.Rect().width() - 2);
+            const bool changeable =
+                panel.TextStyle()->ScrollEffect() == TPanelTextStyle::seChangeableDirection;
+            panel.scrollOffset_ += panel.scrollStep_;
+            // Text that has left the panel by 4 pixels comes back in from the
+            // other side, or turns round.
+            if (panel.scrollStep_ > 0 && panel.scrollOffset_ > width + 4) {
+                if (changeable)
+                    panel.scrollStep_ = -1;
+                else
+                    panel.scrollOffset_ = -(panel.contentWidth_ + 4);
+            } else if (panel.scrollStep_ < 0 && panel.scrollOffset_ < -(panel.contentWidth_ + 4)) {
+                if (changeable)
+                    panel.scrollStep_ = 1;
+                else
+                    panel.scrollOffset_ = width + 4;
+            }
+            PanelChanged(&panel);
         }
-        PanelChanged(&panel);
-    }
+    });
 }
 
 void TPanelStatusBar::LockKeyTick()
@@ -406,11 +423,13 @@ void TPanelStatusBar::LockKeyTick()
 
 void TPanelStatusBar::resizeEvent(QResizeEvent*)
 {
-    DivideParts();
-    PlaceSizeGrip();
-    if (!loading_)
-        emit OnResize(this);
-    update();
+    runtime::Guarded(this, [&] {
+        DivideParts();
+        PlaceSizeGrip();
+        if (!loading_)
+            emit OnResize(this);
+        update();
+    });
 }
 
 void TPanelStatusBar::showEvent(QShowEvent*)
@@ -471,28 +490,30 @@ bool TPanelStatusBar::event(QEvent* event)
 
 void TPanelStatusBar::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.fillRect(rect(), ToQColor(Color()));
-    if (simplePanel_) {
-        p.setFont(font());
-        p.setPen(ToQColor(fontColor_));
-        p.drawText(rect().adjusted(4, 2, -4, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   simpleText_);
-        return;
-    }
-    if (panels_->Count() == 0) {
-        DrawBevel(p, QRect(0, 2, width(), height() - 2), TStatusPanel::apbLowered);
-        return;
-    }
-    const int n = std::min(panels_->Count(), MaxParts);
-    for (int i = 0; i < n; ++i) {
-        TStatusPanel& panel = *panels_->Items(i);
-        if (panel.Rect().width() <= 0 || panel.Rect().height() <= 0)
-            continue;
-        DrawBevel(p, panel.Rect(), panel.Bevel());
-        DrawPart(p, panel);
-        panel.dirty_ = false;
-    }
+    runtime::Guarded(this, [&] {
+        QPainter p(this);
+        p.fillRect(rect(), ToQColor(Color()));
+        if (simplePanel_) {
+            p.setFont(font());
+            p.setPen(ToQColor(fontColor_));
+            p.drawText(rect().adjusted(4, 2, -4, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                       simpleText_);
+            return;
+        }
+        if (panels_->Count() == 0) {
+            DrawBevel(p, QRect(0, 2, width(), height() - 2), TStatusPanel::apbLowered);
+            return;
+        }
+        const int n = std::min(panels_->Count(), MaxParts);
+        for (int i = 0; i < n; ++i) {
+            TStatusPanel& panel = *panels_->Items(i);
+            if (panel.Rect().width() <= 0 || panel.Rect().height() <= 0)
+                continue;
+            DrawBevel(p, panel.Rect(), panel.Bevel());
+            DrawPart(p, panel);
+            panel.dirty_ = false;
+        }
+    });
 }
 
 void TPanelStatusBar::DrawBevel(QPainter& p, const QRect& r, TStatusPanel::TStatusPanelBevel bevel)

@@ -9,6 +9,8 @@
 #include "controls/TImageList.h"
 #include "controls/TPictureContainer.h"
 #include "platform/Platform.h"
+#include "runtime/Guard.h"
+#include "runtime/TApplication.h"
 
 namespace quorvant::controls {
 
@@ -84,11 +86,7 @@ void VerticalGradient(QPainter& p, const QRect& area, const QColor& a, const QCo
 
 } // namespace
 
-TRichLabel::TRichLabel(QWidget* parent) : QWidget(parent)
-{
-    setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
-}
+TRichLabel::TRichLabel(QWidget* parent) : TGraphicControl(parent) {}
 
 TRichLabel::~TRichLabel()
 {
@@ -236,18 +234,12 @@ TMarkupParams TRichLabel::BaseParams(const QRect& rect) const
     return p;
 }
 
-bool TRichLabel::RunMarkup(QPainter* painter, const QRect& rect, TMarkupParams& params, QString& target)
+TMarkupResult TRichLabel::RunMarkup(QPainter* painter, const QRect& rect, TMarkupParams& params)
 {
     params.Rect = rect;
     const TMarkupResult r = DrawMarkup(painter, DisplayText(), params);
     textSize_ = QSize(r.Width, r.Height);
-    target = r.AnchorTarget;
-    if (params.CheckOnly && !params.MeasureOnly) {
-        hoverAnchor_ = r.OnAnchor ? r.MouseAnchor : -1;
-        if (r.OnAnchor)
-            hoverRect_ = r.AnchorRect;
-    }
-    return r.OnAnchor;
+    return r;
 }
 
 bool TRichLabel::ExtendsRight() const
@@ -352,12 +344,11 @@ void TRichLabel::PaintLabel(QPainter& painter)
         if (ExtendsDown())
             r.setBottom(r.bottom() + AutoSizeRoom);
     }
-    QString target;
     if (autoSizing_ || vAlignment_ != tvaTop) {
         TMarkupParams measure = BaseParams(r);
         measure.CheckOnly = true;
         measure.HoverAnchor = hoverAnchor_;
-        RunMarkup(nullptr, r, measure, target);
+        RunMarkup(nullptr, r, measure);
         if (autoSizing_) {
             if (vAlignment_ == tvaCenter)
                 r.translate(0, 3);
@@ -379,11 +370,7 @@ void TRichLabel::PaintLabel(QPainter& painter)
     TMarkupParams p = BaseParams(r);
     p.HoverAnchor = hoverAnchor_;
     p.Mouse = mapFromGlobal(QCursor::pos());
-    const int savedHover = hoverAnchor_;
-    const QRect savedRect = hoverRect_;
-    RunMarkup(&painter, r, p, target);
-    hoverAnchor_ = savedHover;
-    hoverRect_ = savedRect;
+    RunMarkup(&painter, r, p);
 }
 
 QRect TRichLabel::HitRect()
@@ -396,10 +383,11 @@ QRect TRichLabel::HitRect()
             r.setBottom(r.bottom() + AutoSizeRoom);
     }
     if (vAlignment_ != tvaTop) {
+        // Measured as Paint measures, so hits land where the text is drawn.
         TMarkupParams measure = BaseParams(r);
-        measure.MeasureOnly = true;
-        QString ignored;
-        RunMarkup(nullptr, r, measure, ignored);
+        measure.CheckOnly = true;
+        measure.HoverAnchor = hoverAnchor_;
+        RunMarkup(nullptr, r, measure);
         if (autoSizing_)
             r.translate(0, vAlignment_ == tvaCenter ? 3 : 6);
         if (textSize_.height() < height()) {
@@ -419,12 +407,14 @@ QString TRichLabel::AnchorAt(int X, int Y)
     p.CheckOnly = true;
     p.Mouse = QPoint(X, Y);
     p.HoverAnchor = hoverAnchor_;
-    QString target;
-    if (!RunMarkup(nullptr, r, p, target)) {
+    const TMarkupResult hit = RunMarkup(nullptr, r, p);
+    if (!hit.OnAnchor) {
         hoverAnchor_ = -1;
         return {};
     }
-    return target;
+    hoverAnchor_ = hit.MouseAnchor;
+    hoverRect_ = hit.AnchorRect;
+    return hit.AnchorTarget;
 }
 
 void TRichLabel::Invalidate(const QRect& r)
@@ -437,17 +427,19 @@ void TRichLabel::Invalidate(const QRect& r)
 
 void TRichLabel::mouseMoveEvent(QMouseEvent* event)
 {
-    QWidget::mouseMoveEvent(event);
+    TGraphicControl::mouseMoveEvent(event);
     const QPoint pos = event->position().toPoint();
-    emit OnMouseMove(this, event->modifiers(), pos.x(), pos.y());
     const int oldHover = hoverAnchor_;
     const QRect oldRect = hoverRect_;
     const QString target = AnchorAt(pos.x(), pos.y());
     if (!target.isEmpty() || hoverAnchor_ > 0) {
         const bool handCursor = testAttribute(Qt::WA_SetCursor) && cursor().shape() == Qt::PointingHandCursor;
         if (!handCursor || target != lastAnchor_ || hoverAnchor_ != oldHover) {
+            // A tooltip of the previous anchor must not stay up over this one.
+            if (anchorHint_)
+                runtime::Application().CancelHint();
             setCursor(Qt::PointingHandCursor);
-            emit OnAnchorEnter(this, target);
+            runtime::Guarded(this, [&] { emit OnAnchorEnter(this, target); });
             if (hover_) {
                 Invalidate(oldHover > 0 ? oldRect : QRect());
                 Invalidate(hoverRect_);
@@ -459,7 +451,7 @@ void TRichLabel::mouseMoveEvent(QMouseEvent* event)
     if (testAttribute(Qt::WA_SetCursor) && cursor().shape() == Qt::PointingHandCursor) {
         unsetCursor();
         lastAnchor_.clear();
-        emit OnAnchorExit(this, QString());
+        runtime::Guarded(this, [&] { emit OnAnchorExit(this, QString()); });
         if (hover_)
             Invalidate(oldHover > 0 ? oldRect : QRect());
     }
@@ -467,12 +459,12 @@ void TRichLabel::mouseMoveEvent(QMouseEvent* event)
 
 void TRichLabel::mousePressEvent(QMouseEvent* event)
 {
+    TGraphicControl::mousePressEvent(event);
     const QPoint pos = event->position().toPoint();
-    emit OnMouseDown(this, event->button(), event->modifiers(), pos.x(), pos.y());
     const QString target = AnchorAt(pos.x(), pos.y());
     if (target.isEmpty())
         return;
-    emit OnAnchorClick(this, target);
+    runtime::Guarded(this, [&] { emit OnAnchorClick(this, target); });
     // Only addresses and mail links go to the shell; a failure is not reported.
     if (target.contains(QLatin1String("://")) || target.contains(QLatin1String("mailto:")))
         platform::ThePlatform().ShellExecute(window(), "open", target.toStdString(), "", "",
@@ -481,17 +473,17 @@ void TRichLabel::mousePressEvent(QMouseEvent* event)
 
 void TRichLabel::enterEvent(QEnterEvent* event)
 {
-    QWidget::enterEvent(event);
-    emit OnMouseEnter(this);
+    TGraphicControl::enterEvent(event);
+    runtime::Guarded(this, [this] { emit OnMouseEnter(this); });
 }
 
 void TRichLabel::leaveEvent(QEvent* event)
 {
-    QWidget::leaveEvent(event);
+    TGraphicControl::leaveEvent(event);
     if (hover_ && hoverAnchor_ > 0)
         Invalidate(hoverRect_);
     hoverAnchor_ = -1;
-    emit OnMouseLeave(this);
+    runtime::Guarded(this, [this] { emit OnMouseLeave(this); });
 }
 
 void TRichLabel::HintShowRequest(runtime::THintInfo& info, bool& canShow)

@@ -1,5 +1,5 @@
 #pragma once
-// A label showing rich-text markup: paragraphs, fonts, colours, lists and
+// A non-windowed label showing rich-text markup: paragraphs, fonts, colours, lists and
 // anchors that open their target when clicked with any button. Layout and
 // drawing are the markup engine's; this class adds the frame and background,
 // vertical placement, auto-sizing, anchor hover and tooltips. Every paint,
@@ -7,20 +7,21 @@
 
 #include <QPointer>
 #include <QStringList>
-#include <QWidget>
 #include <functional>
 
 #include "controls/TImageList.h"
 #include "controls/TPictureContainer.h"
 #include "controls/TRichPictureCache.h"
 #include "runtime/TColor.h"
+#include "runtime/TGraphicControl.h"
 #include "runtime/THintInfo.h"
 
 namespace quorvant::controls {
 
 struct TMarkupParams;
+struct TMarkupResult;
 
-class TRichLabel : public QWidget, public runtime::THintShowTarget {
+class TRichLabel : public runtime::TGraphicControl, public runtime::THintShowTarget {
     Q_OBJECT
     Q_PROPERTY(QStringList MarkupText READ MarkupText WRITE SetMarkupText)
     Q_PROPERTY(quorvant::runtime::TColor URLColor READ URLColor WRITE SetURLColor)
@@ -167,8 +168,6 @@ signals:
     void OnAnchorExit(QObject* Sender, const QString& Anchor);
     void OnMouseEnter(QObject* Sender);
     void OnMouseLeave(QObject* Sender);
-    void OnMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
-    void OnMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -179,7 +178,7 @@ protected:
 
     virtual void MarkupChanged();
     // Runs the layout with the label's own settings.
-    virtual bool RunMarkup(QPainter* painter, const QRect& rect, TMarkupParams& params, QString& target);
+    virtual TMarkupResult RunMarkup(QPainter* painter, const QRect& rect, TMarkupParams& params);
 
 private:
     void PaintLabel(QPainter& painter);

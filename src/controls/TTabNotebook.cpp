@@ -9,23 +9,20 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/EntryCommands.h"
 #include "controls/NotebookErrors.h"
+#include "controls/TEntryController.h"
+#include "controls/TKeyCodes.h"
 #include "controls/TTabPage.h"
+#include "platform/UiRuntimeHooks.h"
 #include "runtime/ControlProperties.h"
+#include "runtime/Guard.h"
 
 namespace quorvant::controls {
 
 using runtime::ToQColor;
 
 namespace {
-
-// Command numbers of the entry controller's tables that the notebook acts on.
-constexpr int ccEnd = 16;
-constexpr int ccHome = 42;
-constexpr int ccLeft = 46;
-constexpr int ccRight = 55;
-constexpr int ccUp = 73;
-constexpr int ccUserFirst = 256;
 
 QString StripAccelerator(const QString& caption)
 {
@@ -64,7 +61,7 @@ QChar AcceleratorOf(const QString& caption)
 // to the page, and so to the notebook; windowed ones keep them.
 bool LetsMouseThrough(const QWidget* w)
 {
-    return qobject_cast<const QLabel*>(w) || w->inherits("quorvant::runtime::TGraphicControl") ||
+    return qobject_cast<const QLabel*>(w) || platform::UiRuntimeHooks::IsNonWindowed(w) ||
            w->testAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -244,56 +241,46 @@ int TTabNotebook::TabRowNeighbour(int index, int rowStep) const
 
 int TTabNotebook::TranslateKey(const QKeyEvent& event) const
 {
-    if (event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
-        return 0;
-    switch (event.key()) {
-    case Qt::Key_Left:
-        return ccLeft;
-    case Qt::Key_Right:
-        return ccRight;
-    case Qt::Key_Home:
-        return ccHome;
-    case Qt::Key_End:
-        return ccEnd;
-    case Qt::Key_Up:
-        return ccUp;
-    default:
-        return 0;
-    }
+    const std::uint8_t key = TKeyCodes::FromEvent(event);
+    if (key == 0)
+        return ccNotCommand;
+    return TEntryController::For(this, nullptr).Translate(key, TKeyCodes::ShiftState(event.modifiers()));
 }
 
 void TTabNotebook::keyPressEvent(QKeyEvent* event)
 {
-    const int command = TranslateKey(*event);
-    int target = -1;
-    switch (command) {
-    case ccLeft:
-        target = NextSelectable(current_ < 0 ? 0 : current_, -1);
-        break;
-    case ccRight:
-        target = NextSelectable(current_ < 0 ? -1 : current_, +1);
-        break;
-    case ccHome:
-        target = NextSelectable(-1, +1);
-        break;
-    case ccEnd:
-        target = NextSelectable(0, -1);
-        break;
-    case ccUp:
-        target = TabRowNeighbour(current_, -1);
-        break;
-    default:
-        if (command >= ccUserFirst) {
-            event->accept();
-            emit OnUserCommand(this, command);
+    runtime::Guarded(this, [&] {
+        const int command = TranslateKey(*event);
+        int target = -1;
+        switch (command) {
+        case ccLeft:
+            target = NextSelectable(current_ < 0 ? 0 : current_, -1);
+            break;
+        case ccRight:
+            target = NextSelectable(current_ < 0 ? -1 : current_, +1);
+            break;
+        case ccHome:
+            target = NextSelectable(-1, +1);
+            break;
+        case ccEnd:
+            target = NextSelectable(0, -1);
+            break;
+        case ccUp:
+            target = TabRowNeighbour(current_, -1);
+            break;
+        default:
+            if (command >= ccUserFirst) {
+                event->accept();
+                emit OnUserCommand(this, command);
+                return;
+            }
+            QWidget::keyPressEvent(event);
             return;
         }
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    if (target >= 0 && target != current_)
-        SwitchTo(target);
+        event->accept();
+        if (target >= 0 && target != current_)
+            SwitchTo(target);
+    });
 }
 
 bool TTabNotebook::DialogChar(QChar letter)
@@ -342,8 +329,10 @@ void TTabNotebook::UpdateAccelerators()
         auto* shortcut =
             new QShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(letter.unicode()))), this);
         shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, letter] { DialogChar(letter); });
-        connect(shortcut, &QShortcut::activatedAmbiguously, this, [this, letter] { DialogChar(letter); });
+        connect(shortcut, &QShortcut::activated, this,
+                [this, letter] { runtime::Guarded(this, [&] { DialogChar(letter); }); });
+        connect(shortcut, &QShortcut::activatedAmbiguously, this,
+                [this, letter] { runtime::Guarded(this, [&] { DialogChar(letter); }); });
         accelerators_.push_back(shortcut);
     }
 }
@@ -352,41 +341,47 @@ void TTabNotebook::UpdateAccelerators()
 
 void TTabNotebook::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint pos = event->position().toPoint();
-    emit OnMouseDown(this, event->button(), event->modifiers(), pos.x(), pos.y());
-    if (event->button() != Qt::LeftButton)
-        return;
-    const int index = TabAt(pos);
-    if (index < 0)
-        return; // the frame: the focus stays where it is
-    if (pages_[static_cast<std::size_t>(index)]->Selectable()) {
-        if (!TakeFocus())
-            return; // a field refused its exit: the page stays
-        if (index != current_ && SwitchTo(index))
-            FocusFirstControl();
-    }
-    emit OnTabClick(this, index);
+    runtime::Guarded(this, [&] {
+        const QPoint pos = event->position().toPoint();
+        emit OnMouseDown(this, event->button(), event->modifiers(), pos.x(), pos.y());
+        if (event->button() != Qt::LeftButton)
+            return;
+        const int index = TabAt(pos);
+        if (index < 0)
+            return; // the frame: the focus stays where it is
+        if (pages_[static_cast<std::size_t>(index)]->Selectable()) {
+            if (!TakeFocus())
+                return; // a field refused its exit: the page stays
+            if (index != current_ && SwitchTo(index))
+                FocusFirstControl();
+        }
+        emit OnTabClick(this, index);
+    });
 }
 
 void TTabNotebook::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint pos = event->position().toPoint();
-    emit OnMouseUp(this, event->button(), event->modifiers(), pos.x(), pos.y());
+    runtime::Guarded(this, [&] {
+        const QPoint pos = event->position().toPoint();
+        emit OnMouseUp(this, event->button(), event->modifiers(), pos.x(), pos.y());
+    });
 }
 
 void TTabNotebook::mouseMoveEvent(QMouseEvent* event)
 {
-    MouseMoveAt(event->position().toPoint(), event->modifiers());
+    runtime::Guarded(this, [&] { MouseMoveAt(event->position().toPoint(), event->modifiers()); });
 }
 
 void TTabNotebook::PageMouseMove(TTabPage* page, QMouseEvent* event)
 {
-    const QPoint pagePos = event->position().toPoint();
-    for (QWidget* w = page->childAt(pagePos); w && w != page; w = w->parentWidget()) {
-        if (!LetsMouseThrough(w))
-            return;
-    }
-    MouseMoveAt(page->mapTo(this, pagePos), event->modifiers());
+    runtime::Guarded(this, [&] {
+        const QPoint pagePos = event->position().toPoint();
+        for (QWidget* w = page->childAt(pagePos); w && w != page; w = w->parentWidget()) {
+            if (!LetsMouseThrough(w))
+                return;
+        }
+        MouseMoveAt(page->mapTo(this, pagePos), event->modifiers());
+    });
 }
 
 void TTabNotebook::MouseMoveAt(const QPoint& pos, Qt::KeyboardModifiers modifiers)
@@ -518,17 +513,19 @@ void TTabNotebook::LayoutTabs()
 
 void TTabNotebook::paintEvent(QPaintEvent*)
 {
-    LayoutTabs();
-    QPainter p(this);
-    canvas_ = &p;
-    p.fillRect(rect(), ToQColor(color_));
-    DrawFrame(p);
-    for (int i = 0; i < PageCount(); ++i)
-        if (i != current_ && pages_[static_cast<std::size_t>(i)]->PageVisible())
-            DrawTab(p, i);
-    if (ActivePage() && ActivePage()->PageVisible())
-        DrawTab(p, current_);
-    canvas_ = nullptr;
+    runtime::Guarded(this, [&] {
+        LayoutTabs();
+        QPainter p(this);
+        canvas_ = &p;
+        p.fillRect(rect(), ToQColor(color_));
+        DrawFrame(p);
+        for (int i = 0; i < PageCount(); ++i)
+            if (i != current_ && pages_[static_cast<std::size_t>(i)]->PageVisible())
+                DrawTab(p, i);
+        if (ActivePage() && ActivePage()->PageVisible())
+            DrawTab(p, current_);
+        canvas_ = nullptr;
+    });
 }
 
 void TTabNotebook::DrawFrame(QPainter& p)

@@ -42,6 +42,7 @@ public:
     // The page's font follows the notebook's until a font of its own is set.
     bool ParentFont() const { return !testAttribute(Qt::WA_SetFont); }
     void SetParentFont(bool parent);
+    // Kept as the control's framework hint (the dynamic "Hint" property).
     QString Hint() const;
     void SetHint(const QString& hint);
 

@@ -58,6 +58,8 @@ void TfrmAbout::FormShow(QObject* Sender)
     lblEdition->setPalette(red);
     lblEdition->SetCaption(QStringLiteral("Freeware Version"));
     lblTitle->SetCaption(QStringLiteral("Quorvant"));
+    // The first control in tab order, so Enter or Space closes the dialog.
+    btnClose->setFocus(Qt::TabFocusReason);
     TForm::FormShow(Sender);
 }
 

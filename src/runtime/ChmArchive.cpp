@@ -127,59 +127,79 @@ std::vector<std::string> ChmArchive::Entries() const
     return entries;
 }
 
-void ChmArchive::ReadSystemRecord()
+ChmArchive::SystemRecord ChmArchive::ParseSystemRecord(const std::string& bytes)
 {
     // A version number, then records of (code, length, bytes).
-    const auto system = Read("/#SYSTEM");
-    if (!system || system->size() < 4)
-        return;
-    std::string defaultTopic;
+    SystemRecord record;
     std::size_t at = 4;
-    while (at + 4 <= system->size()) {
-        const std::uint16_t code = ReadLe16(*system, at);
-        const std::uint16_t length = ReadLe16(*system, at + 2);
+    while (at + 4 <= bytes.size()) {
+        const std::uint16_t code = ReadLe16(bytes, at);
+        const std::uint16_t length = ReadLe16(bytes, at + 2);
         at += 4;
-        if (length > system->size() - at)
+        if (length > bytes.size() - at)
             break;
         switch (code) {
         case 0:
-            contentsFile_ = CString(*system, at, length);
+            record.contentsFile = CString(bytes, at, length);
             break;
         case 2:
-            defaultTopic = CString(*system, at, length);
+            record.defaultTopic = CString(bytes, at, length);
             break;
         case 3:
-            title_ = CString(*system, at, length);
+            record.title = CString(bytes, at, length);
             break;
         default:
             break;
         }
         at += length;
     }
-    if (!contentsFile_.empty())
-        contentsFile_ = Contains(contentsFile_) ? NormalisePath(contentsFile_) : std::string();
-    if (auto topic = ResolveRecordedTopic(defaultTopic))
+    return record;
+}
+
+std::map<std::uint32_t, std::string> ChmArchive::ParseContextMap(const std::string& pairs,
+                                                                 const std::string& strings)
+{
+    // A byte count, then pairs of (context number, offset of the topic's
+    // name in the string table). The first pair for a number wins.
+    std::map<std::uint32_t, std::string> map;
+    if (pairs.size() < 4)
+        return map;
+    const std::size_t declared = ReadLe32(pairs, 0);
+    const std::size_t end = 4 + std::min<std::size_t>(declared, pairs.size() - 4);
+    for (std::size_t at = 4; at + 8 <= end; at += 8) {
+        const std::uint32_t context = ReadLe32(pairs, at);
+        const std::uint32_t offset = ReadLe32(pairs, at + 4);
+        if (offset >= strings.size())
+            continue;
+        std::string name = CString(strings, offset, strings.size() - offset);
+        if (!name.empty())
+            map.emplace(context, std::move(name));
+    }
+    return map;
+}
+
+void ChmArchive::ReadSystemRecord()
+{
+    const auto bytes = Read("/#SYSTEM");
+    if (!bytes)
+        return;
+    const SystemRecord record = ParseSystemRecord(*bytes);
+    title_ = record.title;
+    if (!record.contentsFile.empty() && Contains(record.contentsFile))
+        contentsFile_ = NormalisePath(record.contentsFile);
+    if (auto topic = ResolveRecordedTopic(record.defaultTopic))
         defaultTopic_ = *topic;
 }
 
 void ChmArchive::ReadContextMap()
 {
-    // Pairs of (context number, offset of the topic's name in the string
-    // table), after a byte count.
     const auto pairs = Read("/#IVB");
     const auto strings = Read("/#STRINGS");
-    if (!pairs || !strings || pairs->size() < 4)
+    if (!pairs || !strings)
         return;
-    const std::size_t declared = ReadLe32(*pairs, 0);
-    const std::size_t end = std::min(pairs->size(), 4 + std::min<std::size_t>(declared, pairs->size()));
-    for (std::size_t at = 4; at + 8 <= end; at += 8) {
-        const std::uint32_t context = ReadLe32(*pairs, at);
-        const std::uint32_t offset = ReadLe32(*pairs, at + 4);
-        if (offset >= strings->size())
-            continue;
-        if (auto topic = ResolveRecordedTopic(CString(*strings, offset, strings->size() - offset)))
+    for (const auto& [context, recorded] : ParseContextMap(*pairs, *strings))
+        if (auto topic = ResolveRecordedTopic(recorded))
             contexts_.emplace(context, *topic);
-    }
 }
 
 std::optional<std::string> ChmArchive::ResolveRecordedTopic(const std::string& recorded) const

@@ -52,6 +52,20 @@ public:
     // the root are dropped.
     static std::string NormalisePath(const std::string& path);
 
+    // The project's records as stored, before they are matched with the
+    // stored objects. The parsers take untrusted bytes: records that run past
+    // the end are dropped, never read beyond it.
+    struct SystemRecord {
+        std::string defaultTopic;
+        std::string title;
+        std::string contentsFile;
+    };
+    static SystemRecord ParseSystemRecord(const std::string& bytes);
+    // Context number -> recorded topic name, from the pairs and the string
+    // table they point into.
+    static std::map<std::uint32_t, std::string> ParseContextMap(const std::string& pairs,
+                                                                const std::string& strings);
+
 private:
     ChmArchive(chmFile* file, std::string fileName);
     void ReadSystemRecord();

@@ -60,6 +60,18 @@ bool ShowHint(const QWidget* control)
     return false;
 }
 
+void SetTabStop(QWidget* control, bool tabStop)
+{
+    if (control->focusPolicy() == Qt::NoFocus)
+        return; // a control that never takes the focus stays so
+    control->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool TabStop(const QWidget* control)
+{
+    return (control->focusPolicy() & Qt::TabFocus) != 0;
+}
+
 bool KeyboardCuesVisible(const QWidget* control)
 {
     const QWidget* form = control ? control->window() : nullptr;

@@ -25,6 +25,11 @@ bool ParentShowHint(const QWidget* control);
 // holds; off for a top-level window that never set it.
 bool ShowHint(const QWidget* control);
 
+// Tab stop: Tab and Shift+Tab stop at the control; a control that is no
+// tab stop still takes the focus by click and from code.
+void SetTabStop(QWidget* control, bool tabStop);
+bool TabStop(const QWidget* control);
+
 // Whether the form that holds the control currently shows accelerator
 // underlines (hidden until Alt is pressed). Controls read this when they
 // paint; the runtime changes it and the Alt-key fix repaints.

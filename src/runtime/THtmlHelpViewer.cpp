@@ -86,6 +86,12 @@ THtmlHelpViewer::THtmlHelpViewer(QWidget* caller, std::unique_ptr<ChmArchive> ar
     browser_ = new ArchiveBrowser(*archive_, this);
     browser_->setOpenLinks(false);
     browser_->setOpenExternalLinks(false);
+    // Names for assistive technology; the buttons show only icons.
+    back_->setAccessibleName(tr("Back"));
+    forward_->setAccessibleName(tr("Forward"));
+    home_->setAccessibleName(tr("Home"));
+    contents_->setAccessibleName(tr("Contents"));
+    browser_->setAccessibleName(tr("Topic"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back_);

@@ -186,11 +186,21 @@ void TLabel::paintEvent(QPaintEvent*)
     DrawCaption(painter, rect());
 }
 
+void TLabel::SetFocusControl(QWidget* control)
+{
+    if (focusControl_ == control)
+        return;
+    focusControl_ = control;
+    UpdateShortcut();
+}
+
 void TLabel::UpdateShortcut()
 {
     delete shortcut_;
     shortcut_ = nullptr;
-    if (!showAccelChar_)
+    // Without a control to focus the accelerator must not take the key
+    // from a menu or button with the same letter.
+    if (!showAccelChar_ || !focusControl_)
         return;
     const QKeySequence key = QKeySequence::mnemonic(caption_);
     if (key.isEmpty())

@@ -48,7 +48,7 @@ public:
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool parentColor);
     QWidget* FocusControl() const { return focusControl_; }
-    void SetFocusControl(QWidget* control) { focusControl_ = control; }
+    void SetFocusControl(QWidget* control);
 
     QSize sizeHint() const override;
     // The text flags used for drawing and measuring.

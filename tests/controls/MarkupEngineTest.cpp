@@ -7,6 +7,9 @@
 
 #include "controls/MarkupColors.h"
 #include "controls/MarkupEngine.h"
+#include "controls/TImageList.h"
+#include "controls/TPictureContainer.h"
+#include "controls/TRichPictureCache.h"
 
 using namespace quorvant::controls;
 using namespace quorvant::runtime;
@@ -213,6 +216,56 @@ INSTANTIATE_TEST_SUITE_P(Sizes, MarkupFontSize,
                          ::testing::Values(SizeCase{"<font size=7>", 7}, SizeCase{"<font size=\"3\">", 12},
                                            SizeCase{"<font size=2>", 10}, SizeCase{"<FONT SIZE = 5>", 16},
                                            SizeCase{"<font size=\"20\">", 20}));
+
+TEST(MarkupText, ClosingFontTagRestoresTheBaseFontNotTheEnclosingOne)
+{
+    const auto r = Measure(QStringLiteral("<font size=5>A<font size=1>B</font>C</font>"), 500);
+    EXPECT_EQ(r.Width, QFontMetrics(Points(16)).horizontalAdvance(u'A') +
+                           QFontMetrics(Points(8)).horizontalAdvance(u'B') +
+                           QFontMetrics(Points(8)).horizontalAdvance(u'C') + 2);
+    // Bold ends only with the exact closing tag.
+    QFont bold = Points(8);
+    bold.setBold(true);
+    EXPECT_EQ(Measure(QStringLiteral("<b>W</bx>W"), 500).Width,
+              2 * QFontMetrics(bold).horizontalAdvance(u'W') + 2);
+}
+
+TEST(MarkupPictures, SourcesSizeTheLineAndAreHitInsideAnAnchor)
+{
+    QPixmap picture(30, 40);
+    picture.fill(Qt::red);
+    TImageList images;
+    images.Add(picture);
+    TPictureContainer container;
+    container.Add(QStringLiteral("Logo"), picture);
+    TRichPictureCache cache;
+    TMarkupParams p = Params(QRect(0, 0, 300, 200));
+    p.Images = &images;
+    p.PictureContainer = &container;
+    p.PictureCache = &cache;
+    p.MeasureOnly = true;
+    const int gh = QFontMetrics(Points(8)).height();
+    auto measure = [&](const char* markup) { return DrawMarkup(nullptr, QString::fromLatin1(markup), p); };
+
+    EXPECT_EQ(measure("<img src=\"idx:0\">").Height, 40);
+    EXPECT_EQ(measure("<img src=\"idx:0\">").Width, 32);
+    EXPECT_EQ(measure("<img src=\"logo\">").Width, 32);
+    EXPECT_EQ(measure("<img src=\"idx:0\" width=\"10\" height=\"12\">").Width, 12);
+    EXPECT_EQ(measure("<img src=\"idx:1\">").Height, gh);
+    // Addresses are never fetched: only what the cache holds shows.
+    EXPECT_EQ(measure("<img src=\"https://x.example/p.bmp\">").Width, 2);
+    cache.Add(QStringLiteral("https://x.example/p.bmp"), picture);
+    EXPECT_EQ(measure("<img src=\"https://x.example/p.bmp\">").Width, 32);
+
+    p.MeasureOnly = false;
+    p.CheckOnly = true;
+    p.Mouse = QPoint(15, 20);
+    const auto hit = measure("<a href=\"pic\"><img src=\"idx:0\"></a>");
+    EXPECT_TRUE(hit.OnAnchor);
+    EXPECT_EQ(hit.AnchorTarget, QStringLiteral("pic"));
+    p.Mouse = QPoint(35, 20);
+    EXPECT_FALSE(measure("<a href=\"pic\"><img src=\"idx:0\"></a>").OnAnchor);
+}
 
 TEST(MarkupHitTest, AnchorUnderPointInsideItsBoxOnly)
 {

@@ -7,6 +7,9 @@
 #include "controls/EInvalidPanelOperation.h"
 #include "controls/EStatusPanelError.h"
 #include "controls/TPanelStatusBar.h"
+#include "runtime/ControlProperties.h"
+#include "runtime/TApplication.h"
+#include "runtime/THintWindow.h"
 #include "support/TestPlatform.h"
 
 using namespace quorvant;
@@ -255,6 +258,24 @@ TEST(PanelStatusBar, PanelHintAndMenuWinOverTheBars)
     b.hint->SetPopupMenu(&panelMenu);
     EXPECT_EQ(b.bar->PopupMenuAt(QPoint(300, 10)), &panelMenu);
     EXPECT_EQ(b.bar->PopupMenuAt(QPoint(10, 10)), &barMenu);
+}
+
+TEST(PanelStatusBar, TooltipFollowsThePanelUnderTheMouse)
+{
+    TwoPanelBar b;
+    auto& app = runtime::Application();
+    app.SetShowHint(true);
+    app.HintPause = 30;
+    app.HintHidePause = 2000;
+    runtime::SetShowHint(b.bar, true);
+    runtime::SetHint(b.bar, "The bar");
+    b.web->SetHint("Visit the home page");
+    QTest::mouseMove(b.bar, QPoint(10, 10));
+    QTRY_VERIFY_WITH_TIMEOUT(app.HintShowing(), 500);
+    EXPECT_EQ(app.HintWindow()->Caption(), "Visit the home page");
+    QTest::mouseMove(b.bar, QPoint(300, 10)); // the other panel has no hint of its own
+    QTRY_VERIFY_WITH_TIMEOUT(app.HintShowing() && app.HintWindow()->Caption() == "The bar", 500);
+    app.CancelHint();
 }
 
 TEST(PanelStatusBar, ResizeEventsExceptWhileLoading)

@@ -94,6 +94,9 @@ TEST(TRichLabelProperties, ListAssignmentBecomesOneLineAndLinesJoinWithSpaces)
     EXPECT_EQ(label.MarkupText(), QStringList{QStringLiteral("abc")});
     label.AddMarkupLine(QStringLiteral("<b>d</b>"));
     EXPECT_EQ(label.DisplayText(), QStringLiteral("abc <b>d</b>"));
+    // As a window description sets it: one string.
+    label.setProperty("MarkupText", QStringLiteral("<i>e</i>"));
+    EXPECT_EQ(label.MarkupText(), QStringList{QStringLiteral("<i>e</i>")});
     label.SetCaption(QStringLiteral("RichLabel1"));
     label.Loaded();
     EXPECT_TRUE(label.Caption().isEmpty());
@@ -207,4 +210,34 @@ TEST_F(LabelFixture, AutoSizingFitsTheHeightToTheText)
     form.grab();
     EXPECT_EQ(label->height(), 3 * QFontMetrics(LabelFont()).height() + 6);
     EXPECT_EQ(label->width(), 300);
+}
+
+TEST_F(LabelFixture, HoverStylesOnlyTheAnchorUnderTheMouse)
+{
+    QFont big = LabelFont();
+    big.setPixelSize(20);
+    big.setStyleStrategy(QFont::NoAntialias);
+    label->setFont(big);
+    label->SetMarkupText(QStringLiteral("<a href=\"a\">first</a> <a href=\"b\">second</a>"));
+    label->SetColor(runtime::clWhite);
+    label->SetHover(true);
+    label->SetHoverFontColor(runtime::clRed);
+    label->SetVAlignment(TRichLabel::tvaCenter);
+    const QFontMetrics fm(big);
+    const int top = (label->height() - fm.height()) / 2;
+    const int split = fm.horizontalAdvance(QStringLiteral("first "));
+    auto redIn = [&](int from, int to) {
+        const QImage image = label->grab().toImage();
+        int n = 0;
+        for (int yy = 0; yy < image.height(); ++yy)
+            for (int xx = from; xx < to; ++xx) {
+                const QColor c = image.pixelColor(xx, yy);
+                n += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+            }
+        return n;
+    };
+    Move(QPoint(split + 5, top + fm.height() / 2));
+    ASSERT_EQ(label->HoveredAnchor(), 2);
+    EXPECT_EQ(redIn(0, split - 2), 0);
+    EXPECT_GT(redIn(split, label->width()), 10);
 }

@@ -7,9 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "controls/NotebookErrors.h"
+#include "controls/TEntryController.h"
+#include "controls/TKeyCodes.h"
+#include "controls/TNumericField.h"
 #include "controls/TTabNotebook.h"
 #include "controls/TTabPage.h"
 #include "runtime/ControlProperties.h"
+#include "runtime/TApplication.h"
 #include "support/TestPlatform.h"
 
 using namespace quorvant;
@@ -212,6 +216,25 @@ TEST(TabNotebook, ArrowsHomeAndEndWrapOverSelectablePages)
     EXPECT_TRUE(f.nb->hasFocus());
 }
 
+TEST(TabNotebook, KeysGoThroughTheFormsControllerTables)
+{
+    NotebookForm f;
+    auto* controller = new controls::TEntryController(&f.form);
+    controller->EntryCommands.GetCommandTable("WordStar").SetActive(true);
+    controller->EntryCommands.Add(
+        controls::TCommandTable("Mine", true, {{controls::TKeyCodes::vkF1, 0, 0, 0, 300}}));
+    std::vector<int> commands;
+    QObject::connect(f.nb, &TTabNotebook::OnUserCommand, f.nb,
+                     [&](QObject*, int c) { commands.push_back(c); });
+    f.nb->setFocus();
+    QTest::keyClick(f.nb, Qt::Key_S, Qt::ControlModifier); // WordStar's left
+    EXPECT_EQ(f.nb->PageIndex(), 2);
+    QTest::keyClick(f.nb, Qt::Key_F1);
+    EXPECT_EQ(commands, std::vector<int>{300});
+    QTest::keyClick(f.nb, Qt::Key_Down); // a command the notebook does not use
+    EXPECT_EQ(f.nb->PageIndex(), 2);
+}
+
 TEST(TabNotebook, TabClickSwitchesAndFocusesFirstControl)
 {
     NotebookForm f;
@@ -242,6 +265,39 @@ TEST(TabNotebook, TabClickWhileFieldRefusesExitKeepsThePage)
     EXPECT_TRUE(f.calc->isVisible());
     EXPECT_TRUE(f.field->hasFocus());
     EXPECT_TRUE(e.log.empty());
+}
+
+TEST(TabNotebook, NumericFieldOutOfRangeKeepsItsPage)
+{
+    auto& shell = quorvant::testing::FreshPlatform();
+    NotebookForm f;
+    auto* price = new controls::TNumericField(f.calc);
+    price->setGeometry(10, 150, 100, 22);
+    price->SetRangeLo("0");
+    price->SetRangeHi("100");
+    price->show();
+    price->setFocus();
+    QTest::keyClicks(price, "500");
+    f.Click(f.TabCentre(1));
+    QApplication::processEvents();
+    EXPECT_EQ(f.nb->PageIndex(), 0);
+    EXPECT_TRUE(price->hasFocus());
+    EXPECT_EQ(shell.messageBoxes.size(), 1u); // the field's range report, once
+}
+
+TEST(TabNotebook, HandlerErrorsFromMouseGoToTheApplication)
+{
+    NotebookForm f;
+    QObject* reported = nullptr;
+    auto& app = runtime::Application();
+    const auto previous = app.OnException;
+    app.OnException = [&](QObject* sender, std::exception_ptr) { reported = sender; };
+    QObject::connect(f.nb, &TTabNotebook::OnTabClick, f.nb,
+                     [](QObject*, int) { throw std::runtime_error("handler failed"); });
+    f.Click(f.TabCentre(1)); // must not unwind through the event delivery
+    app.OnException = previous;
+    EXPECT_EQ(reported, f.nb);
+    EXPECT_EQ(f.nb->PageIndex(), 1);
 }
 
 TEST(TabNotebook, ClickOnFreePageAreaLeavesFocus)

@@ -1,12 +1,17 @@
-// Hand-run look at the rich-text label: the disclaimer text in its dialog's
-// label size, a promotional description with links, and a sampler of tags.
-// Run with a display; links open through the desktop.
+// Hand-run look at the rich-text label and hint window: the disclaimer text
+// in its dialog's label size, a promotional description with links, a
+// sampler of tags, and a rounded hint shown at start (point at the labels for
+// more). Run with a display; links open through the desktop.
 #include <QApplication>
-#include <QWidget>
+#include <QTimer>
 #include <memory>
 
+#include "controls/TRichHint.h"
 #include "controls/TRichLabel.h"
 #include "platform/LinuxPlatform.h"
+#include "runtime/ControlProperties.h"
+#include "runtime/TApplication.h"
+#include "runtime/TForm.h"
 
 using namespace quorvant;
 using controls::TRichLabel;
@@ -51,7 +56,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     platform::SetPlatform(std::make_unique<platform::LinuxPlatform>());
 
-    QWidget form;
+    runtime::TForm form;
+    runtime::Application().SetMainForm(&form);
     form.setWindowTitle(QStringLiteral("Rich text"));
     form.resize(700, 330);
     QPalette palette = form.palette();
@@ -61,7 +67,9 @@ int main(int argc, char** argv)
 
     QFont arial(QStringLiteral("Liberation Sans"));
     arial.setPixelSize(12);
-    MakeLabel(&form, {4, 7, 330, 82}, Disclaimer, arial);
+    auto* disclaimer = MakeLabel(&form, {4, 7, 330, 82}, Disclaimer, arial);
+    runtime::SetHint(disclaimer, QStringLiteral("The warranty disclaimer|Shown by the Disclaimer command"));
+    runtime::SetShowHint(disclaimer, true);
 
     QFont tahoma(QStringLiteral("DejaVu Sans"));
     tahoma.setPixelSize(11);
@@ -76,6 +84,29 @@ int main(int argc, char** argv)
     sampler->SetColorTo(runtime::clSilver);
     sampler->SetGradientType(TRichLabel::gtFullVertical);
 
+    // The main window's provider: rounded, black links, no margins.
+    auto* hints = new controls::TRichHint(&form);
+    QFont hintFont(QStringLiteral("Tahoma"));
+    hintFont.setPixelSize(11);
+    hints->SetHintFont(hintFont);
+    hints->SetHintStyle(controls::TRichHint::hsRounded);
+    hints->SetURLColor(runtime::clBlack);
+    promotion->SetAnchorHint(true);
+    runtime::SetShowHint(promotion, true);
+
     form.show();
+    QTimer::singleShot(300, &form, [&form] {
+        runtime::THintInfo info;
+        info.HintMaxWidth = 1024;
+        info.HintPos = form.mapToGlobal(QPoint(360, 200));
+        QString text = QStringLiteral("Click to go online and learn more about <b>Equity Lens</b>");
+        bool canShow = true;
+        runtime::Application().OnShowHint(text, canShow, info);
+        if (runtime::THintWindow* window = runtime::Application().HintWindow()) {
+            QRect rect = window->CalcHintRect(info.HintMaxWidth, text);
+            rect.moveTopLeft(info.HintPos);
+            window->ActivateHint(rect, text);
+        }
+    });
     return app.exec();
 }

@@ -14,15 +14,18 @@ class CalculatorByKeyboard(DesktopTestCase):
         # Activation puts the focus into the price field; its text is selected.
         self.desktop.type("150000")
         self.desktop.key("Tab")
-        # The result fields take the focus on a click; copy what they show.
-        geometry = program.geometry()
-        self.assertEqual(geometry["WIDTH"], 656)
-        program.click(175 + 50, program_client_top(program) + 32 + 113 + 10)  # edtLoan
-        self.desktop.key("ctrl+c")
-        self.assertEqual(self.desktop.clipboard().strip(), "135,000.00")
-        program.click(175 + 50, program_client_top(program) + 32 + 195 + 10)  # edtPayment
-        self.desktop.key("ctrl+c")
-        self.assertEqual(self.desktop.clipboard().strip(), "875.61")
+        # The result fields take the focus on a click; a click leaves the text
+        # unselected, so select it (Shift+End) and copy it.
+        self.assertEqual(program.geometry()["WIDTH"], 656)
+        results = program.result_fields()
+        self.assertEqual(len(results), 5)
+        shown = []
+        for x, y in results:
+            self.desktop.set_clipboard("")
+            program.click(x, y)
+            self.desktop.key("shift+End", "ctrl+c")
+            shown.append(self.desktop.clipboard().strip())
+        self.assertEqual(shown, ["15,000.00", "135,000.00", "875.61", "3,500.00", "7.0083"])
         self.desktop.key("alt+F4")
         self.assertEqual(program.wait_closed(), 0)
         with open(program.settings_path, newline="") as f:
@@ -31,8 +34,8 @@ class CalculatorByKeyboard(DesktopTestCase):
         self.assertIn("Run=1\r\n", saved)
 
         again = self.start(config_home=program.config_home)
-        again.click(175 + 50, program_client_top(again) + 32 + 10)  # edtPurchasePrice
-        self.desktop.key("ctrl+c")
+        self.desktop.set_clipboard("")
+        self.desktop.key("ctrl+c")  # the focus is back in the price field, its text selected
         self.assertEqual(self.desktop.clipboard().strip(), "150,000.00")
 
     def test_a_pasted_value_is_taken_like_typed_digits(self):
@@ -44,11 +47,6 @@ class CalculatorByKeyboard(DesktopTestCase):
         program.wait_closed()
         with open(program.settings_path, newline="") as f:
             self.assertIn("Interest=7.125\r\n", f.read())
-
-
-def program_client_top(program):
-    """Height of the menu bar above the designed client area."""
-    return program.geometry()["HEIGHT"] - 406
 
 
 if __name__ == "__main__":

@@ -68,17 +68,61 @@ class Desktop:
 class Program:
     """The real binary with its own HOME and config folder."""
 
-    def __init__(self, desktop, config_home=None):
+    def __init__(self, desktop, config_home=None, first_run=False):
         self.desktop = desktop
         self.home = tempfile.mkdtemp(prefix="quorvant-e2e-")
         self.config_home = config_home or os.path.join(self.home, "config")
         os.makedirs(self.config_home, exist_ok=True)
+        if not first_run and not os.path.exists(self.settings_path):
+            # Not the first run: no welcome topic takes the focus.
+            os.makedirs(os.path.dirname(self.settings_path), exist_ok=True)
+            with open(self.settings_path, "w", newline="") as f:
+                f.write("[GeneralValues]\r\nRun=1\r\n")
         env = dict(desktop.env, HOME=self.home, XDG_CONFIG_HOME=self.config_home, LC_ALL="C.UTF-8")
         self.process = subprocess.Popen([BINARY], env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         self.window = desktop.run("xdotool", "search", "--sync", "--onlyvisible", "--name", CAPTION)
         self.window = self.window.split()[0]
-        desktop.run("xdotool", "windowactivate", "--sync", self.window, check=False)
+        self.focus()
+
+    def focus(self):
+        # No window manager here: give the window the keyboard directly.
+        self.desktop.run("xdotool", "windowfocus", "--sync", self.window, check=False)
         time.sleep(0.4)
+
+    def pixels(self):
+        """The window's image as (width, height, rgb bytes)."""
+        data = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"], env=self.desktop.env,
+                              capture_output=True, timeout=30, check=True).stdout
+        # P6 header: magic, width, height, maxval, each followed by whitespace.
+        fields, pos = [], 0
+        while len(fields) < 4:
+            while data[pos:pos + 1].isspace():
+                pos += 1
+            start = pos
+            while not data[pos:pos + 1].isspace():
+                pos += 1
+            fields.append(data[start:pos])
+        return int(fields[1]), int(fields[2]), data[pos + 1:]
+
+    def result_fields(self):
+        """Centres of the yellow result fields, top to bottom, found on screen
+        as a person finds them."""
+        width, height, rgb = self.pixels()
+        rows = {}
+        for y in range(height):
+            line = rgb[y * width * 3:(y + 1) * width * 3]
+            xs = [x for x in range(0, width, 2) if line[x * 3:x * 3 + 3] == b"\xff\xff\x00"]
+            if len(xs) > 20:
+                rows[y] = (xs[0], xs[-1])
+        bands, current = [], []
+        for y in sorted(rows):
+            if current and y != current[-1] + 1:
+                bands.append(current)
+                current = []
+            current.append(y)
+        if current:
+            bands.append(current)
+        return [((rows[b[0]][0] + rows[b[0]][1]) // 2, (b[0] + b[-1]) // 2) for b in bands if len(b) > 8]
 
     @property
     def settings_path(self):
@@ -117,7 +161,7 @@ class DesktopTestCase(unittest.TestCase):
     def tearDownClass(cls):
         cls.desktop.close()
 
-    def start(self, config_home=None):
-        program = Program(self.desktop, config_home)
+    def start(self, config_home=None, first_run=False):
+        program = Program(self.desktop, config_home, first_run)
         self.addCleanup(program.close)
         return program

@@ -1,5 +1,7 @@
 // Exceptions that escape bound handlers, idle steps and timers reach the
 // application's exception event with their sender and never unwind into Qt.
+#include <QAction>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -86,6 +88,16 @@ TEST_F(ApplicationEvents, ExceptionFromBoundClickReachesOnExceptionWithSender)
     EXPECT_EQ(caught_.count, 2);
 }
 
+TEST_F(ApplicationEvents, ExceptionFromMenuCommandReachesOnExceptionWithTheItem)
+{
+    QAction item("&Contents");
+    Bind(&item, &QAction::triggered, &item, [](QObject*) { throw std::out_of_range("menu"); });
+    item.trigger();
+    EXPECT_EQ(caught_.count, 1);
+    EXPECT_EQ(caught_.sender, &item);
+    EXPECT_EQ(caught_.what, "menu");
+}
+
 TEST_F(ApplicationEvents, BoundLambdaGetsSignalArgumentsOrSender)
 {
     QPushButton button;
@@ -148,6 +160,16 @@ TEST_F(ApplicationEvents, ThrowingExceptionHandlerFallsBackToTheDefaultBox)
     Guarded(nullptr, [] { throw std::runtime_error("first"); });
     ASSERT_EQ(platform_->messageBoxes.size(), 1u);
     EXPECT_EQ(platform_->messageBoxes[0].text, "handler broke");
+}
+
+TEST_F(ApplicationEvents, TheEventLoopRunsIdleBeforeItWaits)
+{
+    int runs = 0;
+    Application().OnIdle = [&](QObject*, bool&) { ++runs; };
+    QEventLoop loop;
+    QTimer::singleShot(30, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_GE(runs, 1);
 }
 
 TEST_F(ApplicationEvents, IdleStepRunsOnIdleWithDoneTrue)

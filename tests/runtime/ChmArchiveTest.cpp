@@ -20,7 +20,81 @@ std::unique_ptr<ChmArchive> BuildSample(ChmFixture& fixture)
                       "default.htm"));
 }
 
+std::string Le16(unsigned v)
+{
+    return {char(v & 0xFF), char(v >> 8 & 0xFF)};
+}
+
+std::string Le32(std::uint32_t v)
+{
+    return Le16(v & 0xFFFF) + Le16(v >> 16);
+}
+
+// A literal with its inner NULs, without the terminating one.
+template <std::size_t N> std::string Bytes(const char (&text)[N])
+{
+    return std::string(text, N - 1);
+}
+
+std::string Record(unsigned code, const std::string& data)
+{
+    return Le16(code) + Le16(unsigned(data.size())) + data;
+}
+
 } // namespace
+
+TEST(ChmArchiveRecords, SystemRecordTakesTopicTitleAndContentsAndSkipsOthers)
+{
+    const std::string bytes = Le32(3) + Record(10, "xxxx") + Record(2, Bytes("html/a.htm\0")) +
+                              Record(3, Bytes("Title\0")) + Record(0, "toc.hhc") + Record(9, "compiler");
+    const auto record = ChmArchive::ParseSystemRecord(bytes);
+    EXPECT_EQ(record.defaultTopic, "html/a.htm");
+    EXPECT_EQ(record.title, "Title");
+    // A value without its NUL ends with its record.
+    EXPECT_EQ(record.contentsFile, "toc.hhc");
+}
+
+TEST(ChmArchiveRecords, SystemRecordStopsAtARecordThatRunsPastTheEnd)
+{
+    const std::string good = Le32(3) + Record(3, "Kept");
+    const auto cut = ChmArchive::ParseSystemRecord(good + Le16(2) + Le16(500) + "short");
+    EXPECT_EQ(cut.title, "Kept");
+    EXPECT_EQ(cut.defaultTopic, "");
+    // A header cut in half, and inputs too short for anything.
+    EXPECT_EQ(ChmArchive::ParseSystemRecord(good + Le16(2)).title, "Kept");
+    EXPECT_EQ(ChmArchive::ParseSystemRecord("").title, "");
+    EXPECT_EQ(ChmArchive::ParseSystemRecord("abc").title, "");
+}
+
+TEST(ChmArchiveRecords, ContextMapReadsOnlyCompletePairsInsideTheDeclaredCount)
+{
+    const std::string strings = Bytes("\0first.htm\0second.htm\0tail");
+    const std::string pairs = Le32(4 * 8) + Le32(10000) + Le32(1) + Le32(20) + Le32(11) + Le32(30) +
+                              Le32(9999) /* past the strings */ + Le32(40) + Le32(22) /* no NUL */ +
+                              Le32(50) + Le32(1) /* beyond the count */;
+    const auto map = ChmArchive::ParseContextMap(pairs, strings);
+    EXPECT_EQ(map.size(), 3u);
+    EXPECT_EQ(map.at(10000), "first.htm");
+    EXPECT_EQ(map.at(20), "second.htm");
+    EXPECT_EQ(map.at(40), "tail");
+    EXPECT_EQ(map.count(30), 0u);
+    EXPECT_EQ(map.count(50), 0u);
+}
+
+TEST(ChmArchiveRecords, ContextMapSurvivesAnOverstatedCountAndDuplicates)
+{
+    const std::string strings = Bytes("\0a.htm\0b.htm\0");
+    // The count claims far more than is there; the half pair at the end is
+    // ignored; the first entry of a number wins.
+    const std::string pairs = Le32(0xFFFFFFF0u) + Le32(7) + Le32(1) + Le32(7) + Le32(7) + Le32(8) + Le16(1);
+    const auto map = ChmArchive::ParseContextMap(pairs, strings);
+    ASSERT_EQ(map.size(), 1u);
+    EXPECT_EQ(map.at(7), "a.htm");
+    EXPECT_TRUE(ChmArchive::ParseContextMap("", strings).empty());
+    EXPECT_TRUE(ChmArchive::ParseContextMap(Le32(8) + Le32(1) + Le32(0), "").empty());
+    // An offset at a NUL names nothing.
+    EXPECT_TRUE(ChmArchive::ParseContextMap(Le32(8) + Le32(1) + Le32(0), strings).empty());
+}
 
 TEST(ChmArchivePaths, NormaliseResolvesStepsAndAddsTheRoot)
 {

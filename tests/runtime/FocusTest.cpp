@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
 #include "runtime/TApplication.h"
 #include "runtime/TFocusEvents.h"
@@ -42,7 +43,7 @@ public:
         a->move(0, 0);
         b->move(0, 30);
         c->move(0, 60);
-        c->setFocusPolicy(Qt::ClickFocus); // not a tab stop
+        SetTabStop(c, false);
         for (QWidget* w : {static_cast<QWidget*>(a), static_cast<QWidget*>(b), static_cast<QWidget*>(c)}) {
             Bind(TFocusEvents::For(w), &TFocusEvents::OnExit, this,
                  [](QObject* Sender) { journal.push_back("exit " + Sender->objectName().toStdString()); });

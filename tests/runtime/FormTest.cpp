@@ -211,3 +211,35 @@ TEST_F(Forms, ShowModalOnVisibleFormThrows)
 }
 
 } // namespace
+
+namespace {
+
+class ActivationForm : public TForm {
+public:
+    int activations = 0;
+
+protected:
+    void FormActivate(QObject*) override { ++activations; }
+};
+
+TEST_F(Forms, FormActivateFiresWhenTheActiveFormChanges)
+{
+    ActivationForm a, b;
+    a.resize(100, 100);
+    b.resize(100, 100);
+    a.show();
+    a.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&a));
+    EXPECT_EQ(a.activations, 1);
+    EXPECT_EQ(Screen().ActiveForm(), &a);
+    b.show();
+    b.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+    EXPECT_EQ(Screen().ActiveForm(), &b);
+    a.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&a));
+    EXPECT_EQ(a.activations, 2);
+    EXPECT_EQ(b.activations, 1);
+}
+
+} // namespace

@@ -217,3 +217,17 @@ TEST_F(Hints, QtToolTipEventsAreSuppressed)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Hints, LeavingTheWindowEmptiesTheHint)
+{
+    MoveTo(form.btnReset);
+    ASSERT_EQ(Application().Hint(), " Reset Default Values ...");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(form.windowHandle(), &leave);
+    Application().RunIdleStep();
+    EXPECT_EQ(Application().Hint(), "");
+}
+
+} // namespace

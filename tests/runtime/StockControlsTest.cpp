@@ -1,7 +1,10 @@
 // Stock controls: accelerator drawing by cue state, mouse pass-through of
 // non-windowed controls, glyph strips, modal results, shapes and panels.
 #include <QImage>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -207,6 +210,56 @@ TEST_F(StockControls, ImageSizesToItsPictureWithAutoSize)
     EXPECT_EQ(image.size(), QSize(32, 16));
     SetHint(&image, "Screenshot|Click to visit");
     EXPECT_EQ(GetShortHint(Hint(&image)), "Screenshot");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StockControls, MenuShortcutReachesItsItemWhileAnEntryFieldHasTheFocus)
+{
+    TForm form;
+    form.resize(200, 100);
+    auto* bar = new QMenuBar(&form);
+    QMenu* help = bar->addMenu("&Help");
+    QAction* contents = help->addAction("&Contents");
+    contents->setShortcut(Qt::Key_F1);
+    auto* edit = new QLineEdit(&form);
+    edit->move(10, 40);
+    int runs = 0;
+    Bind(contents, &QAction::triggered, &form, [&] { ++runs; });
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_F1);
+    EXPECT_EQ(runs, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StockControls, LabelAcceleratorFocusesItsControl)
+{
+    TForm form;
+    form.resize(200, 100);
+    auto* other = new QLineEdit(&form);
+    auto* edit = new QLineEdit(&form);
+    edit->move(0, 40);
+    auto* label = new TLabel(&form);
+    label->move(0, 70);
+    label->SetCaption("&Purchase Price");
+    label->SetFocusControl(edit);
+    auto* plain = new TLabel(&form);
+    plain->SetCaption("&Term"); // no control: the key stays free
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+    EXPECT_TRUE(plain->findChildren<QShortcut*>().isEmpty());
 }
 
 } // namespace

@@ -1,0 +1,357 @@
+// The main window as a person meets it: start-up with and without saved
+// values, the first-run help topic, leaving fields, failures, reset, close.
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sys/stat.h>
+#include <vector>
+
+#include "app/TfrmMain.h"
+#include "runtime/ControlProperties.h"
+#include "runtime/Guard.h"
+#include "runtime/HtmlHelpApi.h"
+#include "runtime/TApplication.h"
+#include "support/TempFolder.h"
+#include "support/TestPlatform.h"
+
+using namespace quorvant;
+using app::TfrmMain;
+using quorvant::testing::CurrentPlatform;
+using quorvant::testing::FreshPlatform;
+using quorvant::testing::ReadFile;
+using quorvant::testing::TempFolder;
+using quorvant::testing::WriteFile;
+
+namespace {
+
+struct HelpCall {
+    unsigned command;
+    std::intptr_t data;
+};
+std::vector<HelpCall> helpCalls;
+
+std::intptr_t RecordHelp(platform::WindowHandle, const char*, unsigned command, std::intptr_t data)
+{
+    helpCalls.push_back({command, data});
+    return 1;
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto& os = FreshPlatform();
+        os.configFolder = folder.Path();
+        os.programFilePath = "/opt/quorvant/quorvant";
+        helpCalls.clear();
+        os.Libraries().Register(runtime::HtmlHelpLibrary,
+                                {{runtime::HtmlHelpEntryA, reinterpret_cast<void*>(&RecordHelp)},
+                                 {runtime::HtmlHelpEntryW, reinterpret_cast<void*>(&RecordHelp)}});
+    }
+    void TearDown() override
+    {
+        if (form)
+            form->Free();
+    }
+
+    std::string SettingsPath() const { return folder / "Quorvant/quorvant.ini"; }
+    void WriteSettings(const std::string& text)
+    {
+        ::mkdir((folder / "Quorvant").c_str(), 0755);
+        WriteFile(SettingsPath(), text);
+    }
+    TfrmMain& Open()
+    {
+        form = new TfrmMain;
+        form->show();
+        QApplication::setActiveWindow(form);
+        QApplication::processEvents();
+        return *form;
+    }
+    void Leave(controls::TNumericField* from, QWidget* to)
+    {
+        from->setFocus();
+        QApplication::processEvents();
+        to->setFocus();
+        QApplication::processEvents();
+    }
+    bool HelpContextShown(int context) const
+    {
+        for (const auto& call : helpCalls)
+            if (call.command == runtime::HH_HELP_CONTEXT && call.data == context)
+                return true;
+        return false;
+    }
+
+    TempFolder folder;
+    TfrmMain* form = nullptr;
+};
+
+} // namespace
+
+TEST_F(MainWindow, FirstStartShowsDefaultsWithoutCalculatingAndOpensTheWelcomeTopic)
+{
+    TfrmMain& w = Open();
+    EXPECT_EQ(w.windowTitle(), "Quorvant, 4.5.1");
+    EXPECT_DOUBLE_EQ(w.edtPurchasePrice->NumberValue(), 120000);
+    EXPECT_DOUBLE_EQ(w.edtInterest->NumberValue(), 6.75);
+    EXPECT_DOUBLE_EQ(w.edtTerm->NumberValue(), 30);
+    EXPECT_DOUBLE_EQ(w.edtPayment->NumberValue(), 0);
+    EXPECT_DOUBLE_EQ(w.edtAPR->NumberValue(), 0);
+    EXPECT_TRUE(HelpContextShown(10000));
+    EXPECT_TRUE(w.Run);
+    EXPECT_EQ(w.ProgramFolder, "/opt/quorvant/");
+    EXPECT_EQ(w.ReferralSuffix, "?ref=Kestavo451");
+    EXPECT_EQ(runtime::Application().HelpFile, "/opt/quorvant/quorvantcalc.chm");
+    EXPECT_EQ(runtime::Application().HintPause, 400);
+    EXPECT_EQ(runtime::Application().HintHidePause, 4000);
+}
+
+TEST_F(MainWindow, SavedValuesLoadIntoTheFieldsAndALaterStartOpensNoHelp)
+{
+    WriteSettings("[LastValues]\r\nInterest=7.5\r\nPoints=abc\r\nTerm=30.5\r\n[GeneralValues]\r\nRun=1\r\n");
+    TfrmMain& w = Open();
+    EXPECT_DOUBLE_EQ(w.edtInterest->NumberValue(), 7.5);
+    EXPECT_DOUBLE_EQ(w.edtPoints->NumberValue(), 1200);
+    EXPECT_DOUBLE_EQ(w.edtTerm->NumberValue(), 31); // shown as the mask allows
+    EXPECT_DOUBLE_EQ(w.LastValues[WorksheetInput::Term], 30.5);
+    EXPECT_FALSE(HelpContextShown(10000));
+}
+
+TEST_F(MainWindow, LeavingAnInputFieldCalculatesTheResultsAsShown)
+{
+    TfrmMain& w = Open();
+    Leave(w.edtPurchasePrice, w.edtDownPaymentPercent);
+    EXPECT_DOUBLE_EQ(w.edtDownPayment->NumberValue(), 12000);
+    EXPECT_DOUBLE_EQ(w.edtLoan->NumberValue(), 108000);
+    EXPECT_DOUBLE_EQ(w.edtPayment->NumberValue(), 700.49);
+    EXPECT_DOUBLE_EQ(w.edtFixedFees->NumberValue(), 3500);
+    EXPECT_DOUBLE_EQ(w.edtAPR->NumberValue(), 7.0746);
+}
+
+TEST_F(MainWindow, TabVisitsTheInputsInOrderAndSkipsTheResults)
+{
+    TfrmMain& w = Open();
+    w.edtPurchasePrice->setFocus();
+    QApplication::processEvents();
+    const std::vector<QWidget*> expected{w.edtDownPaymentPercent,
+                                         w.edtTerm,
+                                         w.edtInterest,
+                                         w.edtOriginationFees,
+                                         w.edtPoints,
+                                         w.edtPrepaidInterest,
+                                         w.edtMIP,
+                                         w.edtBuydown,
+                                         w.edtFloodCheck,
+                                         w.edtTaxService,
+                                         w.edtOther1,
+                                         w.edtOther2};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindow, AMathFailureShowsTheCalculationMessageAndResetsTheWorksheet)
+{
+    TfrmMain& w = Open();
+    w.edtOriginationFees->SetNumberValue(200000);
+    Leave(w.edtOriginationFees, w.edtPoints);
+    auto& boxes = CurrentPlatform().messageBoxes;
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Results of this calculation cannot be determined\n\rusing the values you have "
+                             "entered.\n\r\n\rPlease try again with different values.");
+    EXPECT_EQ(boxes[0].caption, "Information");
+    EXPECT_EQ(boxes[0].icon, platform::MessageBoxIcon::Information);
+    EXPECT_DOUBLE_EQ(w.edtOriginationFees->NumberValue(), 1200);
+    EXPECT_DOUBLE_EQ(w.edtPayment->NumberValue(), 700.49);
+    EXPECT_EQ(w.nbkMain->PageIndex(), 0);
+}
+
+TEST_F(MainWindow, AResultTooLargeForItsFieldCountsAsACalculationFailure)
+{
+    TfrmMain& w = Open();
+    // Fees equal to the loan amount: an APR of about 1.4e10, beyond "###.####".
+    w.edtOriginationFees->SetNumberValue(108000 - 2300);
+    Leave(w.edtOriginationFees, w.edtPoints);
+    ASSERT_EQ(CurrentPlatform().messageBoxes.size(), 1u);
+    EXPECT_DOUBLE_EQ(w.edtAPR->NumberValue(), 7.0746);
+}
+
+TEST_F(MainWindow, AnyOtherFailureShowsTheGeneralMessageAndChangesNothing)
+{
+    TfrmMain& w = Open();
+    w.edtInterest->SetNumberValue(9);
+    runtime::Guarded(w.btnReset, [] { throw std::runtime_error("disk on fire"); });
+    auto& boxes = CurrentPlatform().messageBoxes;
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text,
+              "An problem has occurred.\r\n\r\nIf you wish contact Brackwell Software    \r\n\r\n"
+              "at:  support@ostrel.example");
+    EXPECT_EQ(boxes[0].caption, "Information");
+    EXPECT_DOUBLE_EQ(w.edtInterest->NumberValue(), 9);
+}
+
+TEST_F(MainWindow, ResetFromAnotherPageReturnsToTheCalculatorWithDefaults)
+{
+    WriteSettings("[LastValues]\r\nInterest=9\r\n[GeneralValues]\r\nRun=1\r\n");
+    TfrmMain& w = Open();
+    w.nbkMain->SetPageIndex(1);
+    w.Reset(w.btnReset);
+    EXPECT_EQ(w.nbkMain->PageIndex(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), w.edtPurchasePrice);
+    EXPECT_DOUBLE_EQ(w.edtInterest->NumberValue(), 6.75);
+    EXPECT_DOUBLE_EQ(w.LastValues[WorksheetInput::Interest], 6.75);
+    EXPECT_DOUBLE_EQ(w.edtPayment->NumberValue(), 700.49);
+}
+
+TEST_F(MainWindow, ClosingSavesTheLastCalculatedValuesAndClosesTheHelp)
+{
+    TfrmMain& w = Open();
+    w.edtInterest->SetNumberValue(7.25);
+    Leave(w.edtInterest, w.edtOriginationFees);
+    w.Close();
+    form = nullptr;
+    QApplication::processEvents();
+    const std::string saved = ReadFile(SettingsPath());
+    EXPECT_NE(saved.find("Interest=7.25\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[GeneralValues]\r\nRun=1\r\n"), std::string::npos) << saved;
+    ASSERT_FALSE(helpCalls.empty());
+    EXPECT_EQ(helpCalls.back().command, runtime::HH_CLOSE_ALL);
+}
+
+TEST_F(MainWindow, AFailedSaveReportsTheGeneralMessageAndStillCloses)
+{
+    WriteSettings("[LastValues]\r\nInterest=8\r\n[GeneralValues]\r\nRun=1\r\n");
+    ::chmod((folder / "Quorvant").c_str(), 0555);
+    ::chmod(SettingsPath().c_str(), 0444);
+    TfrmMain& w = Open();
+    QPointer<TfrmMain> alive(&w);
+    w.Close();
+    form = nullptr;
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+    ASSERT_EQ(CurrentPlatform().messageBoxes.size(), 1u);
+    EXPECT_EQ(CurrentPlatform().messageBoxes[0].text, app::GeneralFailureMessage());
+    EXPECT_EQ(ReadFile(SettingsPath()), "[LastValues]\r\nInterest=8\r\n[GeneralValues]\r\nRun=1\r\n");
+}
+
+TEST_F(MainWindow, GoOnlineOpensTheAddressOfEachSender)
+{
+    TfrmMain& w = Open();
+    auto& shell = CurrentPlatform().shellRequests;
+    struct Row {
+        QObject* sender;
+        std::string address;
+    };
+    const std::vector<Row> rows{
+        {w.mnuOnlineHome, "https://ostrel.example/?ref=Kestavo451"},
+        {w.statusBar, "https://ostrel.example/?ref=Kestavo451"},
+        {w.mnuOnlineSuggestionBox, "https://brackwell.example/suggest.htm?ref=Kestavo451"},
+        {w.mnuOnlineFreeware, "https://brackwell.example/freeware.htm?ref=Kestavo451"},
+        {w.mnuOnlineSupport, "https://brackwell.example/faq.htm?ref=Kestavo451"},
+        {w.mnuOnlineAppInfo, "https://brackwell.example/quorvant.htm?ref=Kestavo451"},
+        {w.btnUpdate, "https://brackwell.example/updates/Kestavo451.htm"},
+        {w.mnuOnlineCheckForUpdate, "https://brackwell.example/updates/Kestavo451.htm"},
+        {w.mnuOnlineBlog, "https://brackwell.example/wp/?ref=Kestavo451"},
+        {w.mnuMailSuggestions, "mailto:suggestions@ostrel.example"},
+        {w.mnuMailSupport, "mailto:support@ostrel.example"},
+        {w.mnuTryProduct1, "https://amortia.example/?ref=Kestavo451"},
+        {w.mnuTryProduct7, "https://retireready.example/?ref=Kestavo451"},
+        {w.btnReset, "https://retireready.example/?ref=Kestavo451"}, // unknown: address kept
+    };
+    for (const auto& row : rows) {
+        shell.clear();
+        w.GoOnline(row.sender);
+        ASSERT_EQ(shell.size(), 1u);
+        EXPECT_EQ(shell[0].verb, "open");
+        EXPECT_EQ(shell[0].file, row.address);
+        EXPECT_EQ(shell[0].parent, nullptr);
+        EXPECT_EQ(shell[0].showCommand, platform::SwShowNormal);
+    }
+}
+
+TEST_F(MainWindow, StatusBarTextsFollowTheMouseAndTheHintPanelKeepsItsWidth)
+{
+    TfrmMain& w = Open();
+    auto* panels = w.statusBar->Panels();
+    EXPECT_EQ(panels->Items(0)->Name(), "WebPanel");
+    EXPECT_EQ(panels->Items(1)->Name(), "HintPanel");
+    EXPECT_EQ(panels->Items(1)->Width(), w.statusBar->width() - 122);
+    struct Row {
+        int x;
+        Qt::CursorShape cursor;
+        QString text;
+    };
+    for (const Row& row : {Row{114, Qt::PointingHandCursor, "Click to visit ostrel.example"},
+                           Row{115, Qt::ArrowCursor, "Click to visit ostrel.example"},
+                           Row{120, Qt::ArrowCursor, "Click to visit ostrel.example"},
+                           Row{121, Qt::ArrowCursor, "Ostrel Software"}}) {
+        w.statusBarMouseMove(w.statusBar, {}, row.x, 5);
+        EXPECT_EQ(w.statusBar->cursor().shape(), row.cursor) << row.x;
+        EXPECT_EQ(panels->Items(1)->Text(), row.text) << row.x;
+    }
+    w.nbkMainMouseMove(w.nbkMain, {}, 0, 0);
+    EXPECT_EQ(panels->Items(1)->Text(), " Quorvant, 4.5.1");
+}
+
+TEST_F(MainWindow, TheApplicationHintShowsItsLongPartInTheHintPanel)
+{
+    TfrmMain& w = Open();
+    auto& app = runtime::Application();
+    app.SetHint(runtime::GetLongHint("Reset| Reset Default Values ..."));
+    w.ApplicationHint(&app);
+    EXPECT_EQ(w.statusBar->Panels()->Items(1)->Text(), " Reset Default Values ...");
+    app.SetHint(runtime::GetLongHint("a|b|c"));
+    w.ApplicationHint(&app);
+    EXPECT_EQ(w.statusBar->Panels()->Items(1)->Text(), "c");
+}
+
+TEST_F(MainWindow, OnlyTheWebPanelOpensTheHomePageAndNothingEscapesItsClick)
+{
+    TfrmMain& w = Open();
+    auto& os = CurrentPlatform();
+    w.statusBarPanelClick(w.statusBar, w.statusBar->Panels()->Items(1), Qt::LeftButton, {}, 200, 5);
+    EXPECT_TRUE(os.shellRequests.empty());
+    w.statusBarPanelClick(w.statusBar, w.statusBar->Panels()->Items(0), Qt::RightButton, {}, 20, 5);
+    ASSERT_EQ(os.shellRequests.size(), 1u);
+    EXPECT_EQ(os.shellRequests[0].file, "https://ostrel.example/?ref=Kestavo451");
+    os.shellResult = 2;
+    w.statusBarPanelClick(w.statusBar, w.statusBar->Panels()->Items(0), Qt::LeftButton, {}, 20, 5);
+    EXPECT_EQ(os.beeps, 1);
+    EXPECT_TRUE(os.messageBoxes.empty());
+}
+
+TEST_F(MainWindow, MenusCarryTheirCaptionsVisibilityAndProducts)
+{
+    TfrmMain& w = Open();
+    EXPECT_EQ(w.mnuOnlineHome->text(), "&ostrel.example");
+    EXPECT_EQ(w.mnuInternetTry->title(), "&Trial Versions of Financial  Software");
+    EXPECT_FALSE(w.mnuInternetEmail->menuAction()->isVisible());
+    EXPECT_FALSE(w.N7->isVisible());
+    EXPECT_EQ(w.Contents1->shortcut(), QKeySequence(Qt::Key_F1));
+    QStringList products;
+    for (QAction* item : w.mnuInternetTry->actions())
+        products << item->text();
+    QStringList sorted = products;
+    sorted.sort();
+    EXPECT_EQ(products.size(), 7);
+    EXPECT_EQ(products, sorted);
+    EXPECT_TRUE(w.Page2->Caption().startsWith(' '));
+    EXPECT_TRUE(w.Page2->Caption().endsWith("  "));
+}
+
+TEST_F(MainWindow, F1InAFieldAsksForTheHelpContents)
+{
+    TfrmMain& w = Open();
+    helpCalls.clear();
+    w.edtInterest->setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    ASSERT_FALSE(helpCalls.empty());
+    EXPECT_EQ(helpCalls.back().command, runtime::HH_DISPLAY_TOPIC);
+}

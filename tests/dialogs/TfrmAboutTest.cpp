@@ -1,0 +1,103 @@
+// The About dialog: texts on show, the three ways to the maker's home page,
+// the licence text, the keyboard.
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "dialogs/TfrmAbout.h"
+#include "support/TestPlatform.h"
+
+using namespace quorvant;
+using dialogs::TfrmAbout;
+using quorvant::testing::CurrentPlatform;
+using quorvant::testing::FreshPlatform;
+
+namespace {
+
+class AboutDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FreshPlatform();
+        dialog = new TfrmAbout("/opt/quorvant/", "?ref=Kestavo451", "https://ostrel.example/");
+    }
+    void TearDown() override { delete dialog.data(); }
+
+    // Runs the dialog modally; act runs inside the modal loop, then the
+    // dialog is closed if still open.
+    void ShowAnd(const std::function<void()>& act)
+    {
+        QTimer::singleShot(0, dialog, [this, act] {
+            act();
+            if (dialog && dialog->isVisible())
+                dialog->Close();
+        });
+        dialog->ShowModal();
+    }
+
+    QPointer<TfrmAbout> dialog;
+};
+
+} // namespace
+
+TEST_F(AboutDialog, ShowingFillsTheTextsAndFocusesOk)
+{
+    ShowAnd([this] {
+        EXPECT_EQ(dialog->windowTitle(), " About Quorvant, 4.5.1");
+        EXPECT_EQ(dialog->lblVersion->Caption(), "Version 4.5.1");
+        EXPECT_EQ(dialog->lblCompileDate->Caption(), "Compiled February 11, 2010");
+        EXPECT_EQ(dialog->lblEdition->Caption(), "Freeware Version");
+        EXPECT_EQ(dialog->lblTitle->Caption(), "Quorvant");
+        EXPECT_FALSE(dialog->lblCopyright->Caption().isEmpty());
+        EXPECT_EQ(dialog->focusWidget(), dialog->btnClose);
+    });
+}
+
+TEST_F(AboutDialog, LogoIconAndLinkOpenTheSameHomePage)
+{
+    auto& shell = CurrentPlatform().shellRequests;
+    for (QObject* sender :
+         {static_cast<QObject*>(dialog->imgLogo), static_cast<QObject*>(dialog->imgAboutIcon),
+          static_cast<QObject*>(dialog->urlHome)}) {
+        shell.clear();
+        dialog->GoOnlineAbout(sender);
+        ASSERT_EQ(shell.size(), 1u);
+        EXPECT_EQ(shell[0].file, "https://ostrel.example/?ref=Kestavo451");
+        EXPECT_EQ(shell[0].verb, "open");
+    }
+}
+
+TEST_F(AboutDialog, ClickingTheLinkLabelGoesOnlineThroughTheHiddenLauncher)
+{
+    auto& shell = CurrentPlatform().shellRequests;
+    dialog->show();
+    QTest::mouseClick(dialog->urlHome, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_FALSE(shell.empty());
+    EXPECT_EQ(shell.back().file, "https://ostrel.example/?ref=Kestavo451");
+}
+
+TEST_F(AboutDialog, TheLicenceOpensBesideTheProgramAndAShellFailureIsNotReported)
+{
+    auto& os = CurrentPlatform();
+    os.shellResult = 2;
+    dialog->btnShowLicenseClick(dialog->btnShowLicense);
+    ASSERT_EQ(os.shellRequests.size(), 1u);
+    EXPECT_EQ(os.shellRequests[0].file, "/opt/quorvant/License.txt");
+    EXPECT_EQ(os.shellRequests[0].parent, platform::WindowHandle(dialog.data()));
+    EXPECT_EQ(os.beeps, 0);
+    EXPECT_TRUE(os.messageBoxes.empty());
+}
+
+TEST_F(AboutDialog, EscapeDoesNothingAndOkEndsTheModalRun)
+{
+    ShowAnd([this] {
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->ModalResult(), runtime::mrNone);
+        QTest::keyClick(dialog->btnClose, Qt::Key_Space);
+        EXPECT_NE(dialog->ModalResult(), runtime::mrNone);
+    });
+    EXPECT_FALSE(dialog->isVisible());
+}
