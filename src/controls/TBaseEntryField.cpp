@@ -535,8 +535,9 @@ void TBaseEntryField::focusInEvent(QFocusEvent* e)
         c.ErrorField = nullptr;
     }
     efEnter(!otherPending);
-    const bool byLeftClick =
-        e->reason() == Qt::MouseFocusReason && !(QGuiApplication::mouseButtons() & Qt::RightButton);
+    const bool byLeftClick = focusByMouse_ || (e->reason() == Qt::MouseFocusReason &&
+                                               !(QGuiApplication::mouseButtons() & Qt::RightButton));
+    focusByMouse_ = false;
     if (!byLeftClick && !otherPending) {
         efDropSelection();
         if (c.EntryOptions & efoAutoSelect)
@@ -556,6 +557,7 @@ void TBaseEntryField::focusInEvent(QFocusEvent* e)
 
 void TBaseEntryField::focusOutEvent(QFocusEvent* e)
 {
+    focusByMouse_ = false;
     QWidget* gaining = QApplication::focusWidget();
     caretTimer_.stop();
     caretOn_ = false;
@@ -600,6 +602,8 @@ void TBaseEntryField::mousePressEvent(QMouseEvent* e)
         // Qt has already given the focus for the click; either way the
         // click drops the selection.
         efDropSelection();
+        if (!focused_)
+            focusByMouse_ = true;
         if (!hasFocus() && focusPolicy() != Qt::NoFocus)
             setFocus(Qt::MouseFocusReason);
         RestartCaret();

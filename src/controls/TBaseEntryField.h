@@ -195,6 +195,9 @@ private:
     // Entered while another field's refused exit was pending: the focus is
     // only passing through and leaving again validates nothing.
     bool passingThrough_ = false;
+    // A left press while unfocused: the focus that follows (maybe only
+    // when the window gets activated) comes by mouse.
+    bool focusByMouse_ = false;
     bool inUserValidation_ = false;
     std::uint16_t lastCode_ = 0;
     bool caretOn_ = false;

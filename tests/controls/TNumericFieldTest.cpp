@@ -717,3 +717,21 @@ TEST_F(NumericFieldForm, SignsAndPeriodsTypedAsKeys)
     trailing->SetModified(true);
     EXPECT_EQ(trailing->DrawnText().trimmed(), "0.00");
 }
+
+TEST_F(NumericFieldForm, ClickIntoAnInactiveWindowSelectsNothing)
+{
+    result->SetNumberValue(135000);
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    Settle();
+    // The press comes first; the focus arrives with the activation.
+    QTest::mouseClick(result, Qt::LeftButton);
+    QApplication::setActiveWindow(form.get());
+    Settle();
+    ASSERT_EQ(QApplication::focusWidget(), result);
+    EXPECT_FALSE(result->HasSelection());
+    QTest::mouseDClick(result, Qt::LeftButton);
+    QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform->clipboard, "135,000.00");
+}
