@@ -426,8 +426,8 @@ void TBaseEntryField::ProcessCommand(int command)
     }
     if (!keepSelection)
         efDropSelection();
-    if (efDisplayText() != before && command != ccIns && command != ccInc && command != ccDec &&
-        command != ccUp && command != ccDown)
+    // Stepping is a user edit as well: it marks the field and fires OnChange.
+    if (efDisplayText() != before)
         TextChangedByUser();
     RestartCaret();
     update();

@@ -399,8 +399,11 @@ TEST_F(NumericFieldForm, KeyCommands)
     percent->SetRange(0, 10);
     percent->SetNumberValue(10);
     TabInto(percent);
+    QSignalSpy stepped(percent, &TNumericField::OnChange);
     QTest::keyClick(percent, Qt::Key_Up);
     EXPECT_EQ(Shown(percent), "0.0000");
+    EXPECT_EQ(stepped.count(), 1);
+    EXPECT_TRUE(percent->Modified());
     QTest::keyClick(percent, Qt::Key_Down);
     EXPECT_EQ(Shown(percent), "10.0000");
 
