@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "app/OnlineAddresses.h"
 #include "app/TfrmMain.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
@@ -354,4 +355,26 @@ TEST_F(MainWindow, F1InAFieldAsksForTheHelpContents)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     ASSERT_FALSE(helpCalls.empty());
     EXPECT_EQ(helpCalls.back().command, runtime::HH_DISPLAY_TOPIC);
+}
+
+TEST_F(MainWindow, PromotionalPagesLinkTheirProductsWithTheirOwnReferrals)
+{
+    TfrmMain& w = Open();
+    auto& shell = CurrentPlatform().shellRequests;
+    w.imgScreenshot2Click(w.imgScreenshot2);
+    w.imgScreenshot3Click(w.imgScreenshot3);
+    ASSERT_EQ(shell.size(), 2u);
+    EXPECT_EQ(shell[0].file, std::string(online::Page2Product.homePage) + "?ref=Kestavo451");
+    EXPECT_EQ(shell[1].file, std::string(online::Page3Product.homePage) + "?ref=Kestavo451");
+    for (auto* label : {w.RichLabel4, w.RichLabel5, w.RichLabel6, w.RichLabel7, w.RichLabel8, w.RichLabel1}) {
+        const QString markup = label->MarkupText().join(u' ');
+        EXPECT_TRUE(markup.contains("?ref=Quorvant451\"")) << label->objectName().toStdString();
+        EXPECT_FALSE(markup.contains("Kestavo451")) << label->objectName().toStdString();
+    }
+    EXPECT_EQ(runtime::Hint(w.imgScreenshot2), "Click to go online and learn more about " +
+                                                   QString::fromUtf8(online::Page2Product.name.data()));
+    EXPECT_TRUE(runtime::ShowHint(w.imgScreenshot2));
+    EXPECT_FALSE(runtime::ShowHint(w.btnReset));
+    EXPECT_EQ(w.imgScreenshot2->size(), QSize(300, 217));
+    EXPECT_EQ(w.imgScreenshot3->size(), QSize(300, 246));
 }
