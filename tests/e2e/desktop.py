@@ -15,28 +15,36 @@ BINARY = os.environ.get("QUORVANT_BINARY", "")
 CAPTION = "Quorvant, 4.5.1"
 
 
-def _free_display():
+def _free_displays():
     first = int(os.environ.get("QUORVANT_FIRST_DISPLAY", "120"))
     for number in range(first, first + 80):
         if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
-            return number
-    raise RuntimeError("no free X display number")
+            yield number
 
 
 class Desktop:
     """One Xvfb server; programs started on it share the clipboard."""
 
     def __init__(self):
-        self.number = _free_display()
+        # Xvfb writes its display number to the pipe once it accepts
+        # connections, and closes it unsaid when the number was taken in the
+        # meantime (another session's server): then the next one is tried.
+        for number in _free_displays():
+            ready, notify = os.pipe()
+            server = subprocess.Popen(
+                ["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-displayfd", str(notify)],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(notify,))
+            os.close(notify)
+            with os.fdopen(ready) as pipe:
+                said = pipe.readline().strip()
+            if said == str(number):
+                break
+            server.kill()
+            server.wait()
+        else:
+            raise RuntimeError("Xvfb did not start")
+        self.number, self.server = number, server
         self.display = f":{self.number}"
-        self.server = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.time() + 10
-        while not os.path.exists(f"/tmp/.X11-unix/X{self.number}"):
-            if time.time() > deadline or self.server.poll() is not None:
-                raise RuntimeError("Xvfb did not start")
-            time.sleep(0.05)
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
 
     def close(self):
@@ -76,7 +84,9 @@ class Desktop:
             if out:
                 return out.split()
             if time.time() > deadline:
-                raise RuntimeError(f"no window {criteria} within {timeout} s")
+                names = self.run("xdotool", "search", "--name", ".", check=False).split()
+                shown = [self.run("xdotool", "getwindowname", w, check=False) for w in names]
+                raise RuntimeError(f"no window {criteria} within {timeout} s on {self.display}; windows: {shown}")
             time.sleep(0.01)
 
     def close_windows(self, *windows):
@@ -138,7 +148,13 @@ class Program:
         started = time.monotonic()
         self.process = subprocess.Popen([BINARY], env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         # This program's window, also when another instance shows one.
-        self.window = desktop.wait_window("--pid", str(self.process.pid), "--name", CAPTION)[0]
+        try:
+            self.window = desktop.wait_window("--pid", str(self.process.pid), "--name", CAPTION)[0]
+        except RuntimeError as e:
+            state = self.process.poll()
+            self.process.kill()
+            output = self.process.communicate()[0].decode(errors="replace")
+            raise RuntimeError(f"{e}; the program {'runs' if state is None else f'ended with {state}'}:\n{output}")
         self.startup_seconds = time.monotonic() - started
         self.focus()
 
