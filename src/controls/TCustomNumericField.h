@@ -14,7 +14,9 @@ namespace quorvant::controls {
 class TCustomNumericField : public TPictureBase {
     Q_OBJECT
 public:
-    enum TNumericDataType {
+    // A fixed underlying type: a number from a window description or a
+    // property write that names no type is refused, and is no UB to hold.
+    enum TNumericDataType : int {
         nftLongInt,
         nftWord,
         nftInteger,
