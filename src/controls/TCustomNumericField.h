@@ -14,8 +14,9 @@ namespace quorvant::controls {
 class TCustomNumericField : public TPictureBase {
     Q_OBJECT
 public:
-    // A fixed underlying type: a number from a window description or a
-    // property write that names no type is refused, and is no UB to hold.
+    // A fixed underlying type, so that any number from a window description
+    // or a property write can be held and checked: one that names no type is
+    // refused rather than undefined behaviour.
     enum TNumericDataType : int {
         nftLongInt,
         nftWord,
