@@ -114,8 +114,7 @@ void TCustomNumericField::SetRangeLo(const QString& text)
     long double value = 0;
     CheckRangeText(text, value);
     model_.SetRange(value, model_.RangeHigh());
-    if (FieldHasFocus())
-        RunValidation(false);
+    ValidateWithReport();
 }
 
 void TCustomNumericField::SetRangeHi(const QString& text)
@@ -123,8 +122,7 @@ void TCustomNumericField::SetRangeHi(const QString& text)
     long double value = 0;
     CheckRangeText(text, value);
     model_.SetRange(model_.RangeLow(), value);
-    if (FieldHasFocus())
-        RunValidation(false);
+    ValidateWithReport();
 }
 
 QByteArray TCustomNumericField::RangeLow() const
@@ -224,6 +222,19 @@ void TCustomNumericField::SetNumberValue(double value)
     } else {
         SetInvalid(false);
     }
+    update();
+}
+
+void TCustomNumericField::SetAsString(const QString& text)
+{
+    QString plain = text.trimmed();
+    plain.remove(model_.Intl().ThousandsChar);
+    plain.replace(model_.Intl().DecimalChar, u'.');
+    long double value = 0;
+    if (!NumberText::Parse(plain.toStdString(), value))
+        throw EEntryFieldError();
+    model_.SetValue(value);
+    SetModified(false);
     update();
 }
 
