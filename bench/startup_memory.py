@@ -9,6 +9,10 @@ the last change of the screen's pixels before they stay unchanged for QUIET
 seconds. So the figure covers exec, library loading, window creation and every
 paint up to the settled first picture, and nothing the program reports itself.
 
+Beside the wall-clock figure, the CPU time the program's threads had used by
+then (/proc/<pid>/task/*/schedstat) is shown: on a shared machine it varies
+far less, because it leaves out the time spent waiting for a core.
+
 Peak memory is VmHWM from /proc/<pid>/status once the window has settled, and
 again after a Tab key (for the program: leaving the first field runs the
 calculation and repaints the results).
@@ -99,6 +103,17 @@ def peak_kib(pid):
     raise RuntimeError("no VmHWM")
 
 
+def cpu_seconds(pid):
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as f:
+                total += int(f.read().split()[0])
+        except (FileNotFoundError, ProcessLookupError):
+            pass
+    return total / 1e9
+
+
 def measure(screen, binary, caption, env):
     screen.wait_empty()
     start = time.perf_counter()
@@ -106,6 +121,7 @@ def measure(screen, binary, caption, env):
     try:
         painted, before = screen.settle(start, start + TIMEOUT)
         startup = painted - start
+        cpu = cpu_seconds(process.pid)
         memory_start = peak_kib(process.pid)
         window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", caption], env=env,
                                 capture_output=True, text=True, timeout=10).stdout.split()
@@ -120,7 +136,7 @@ def measure(screen, binary, caption, env):
         repainted = screen.hash() != focused
         if process.poll() is not None:
             raise RuntimeError(f"{binary} ended early")
-        return startup, memory_start, memory_tab, repainted
+        return startup, memory_start, memory_tab, repainted, cpu
     finally:
         process.kill()
         process.wait()
@@ -137,7 +153,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("quorvant")
     parser.add_argument("bare")
-    parser.add_argument("--pairs", type=int, default=11)
+    parser.add_argument("--pairs", type=int, default=15)
     parser.add_argument("--displays", default="170-179", help="X display numbers to choose from")
     args = parser.parse_args()
     for tool in ("Xvfb", "xdotool"):
@@ -171,14 +187,21 @@ def main():
     def median(name, column):
         return statistics.median(run[column] for run in results[name])
 
+    def spread(name, column):
+        q = statistics.quantiles([run[column] * 1000 for run in results[name]], n=4)
+        return f"{q[0]:.0f}-{q[2]:.0f}"
+
     ok = all(run[3] for run in results["Quorvant"])
-    print(f"start-up, median of {args.pairs} alternating pairs: Quorvant {median('Quorvant', 0) * 1000:.0f} ms, "
-          f"bare {median('Bare', 0) * 1000:.0f} ms")
+    print(f"start-up, median of {args.pairs} alternating pairs: Quorvant {median('Quorvant', 0) * 1000:.0f} ms "
+          f"(quartiles {spread('Quorvant', 0)}), bare {median('Bare', 0) * 1000:.0f} ms "
+          f"(quartiles {spread('Bare', 0)}); CPU time by then: Quorvant {median('Quorvant', 4) * 1000:.0f} ms, "
+          f"bare {median('Bare', 4) * 1000:.0f} ms")
     print(f"peak resident memory: Quorvant {median('Quorvant', 1)} KiB after start-up, {median('Quorvant', 2)} KiB "
           f"after the calculation; bare {median('Bare', 1)} KiB, {median('Bare', 2)} KiB after Tab")
     if not ok:
         print("the Tab key did not repaint the program's window every time: no calculation measured")
     print(f"ratio Startup/BareStartup = {median('Quorvant', 0) / median('Bare', 0):.3f} (goal <= 1.30)")
+    print(f"ratio StartupCpu/BareStartupCpu = {median('Quorvant', 4) / median('Bare', 4):.3f} (goal <= 1.30)")
     print(f"ratio PeakMemoryAtStart/BarePeakMemory = {median('Quorvant', 1) / median('Bare', 1):.3f} (goal <= 1.30)")
     print(f"ratio PeakMemoryAfterCalculation/BarePeakMemory = "
           f"{median('Quorvant', 2) / median('Bare', 2):.3f} (goal <= 1.30)")
