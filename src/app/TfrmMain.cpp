@@ -19,6 +19,7 @@
 #include "runtime/ControlProperties.h"
 #include "runtime/GlyphImages.h"
 #include "runtime/Guard.h"
+#include "runtime/HtmlHelpApi.h"
 #include "runtime/TApplication.h"
 #include "runtime/TColor.h"
 #include "runtime/TFocusEvents.h"
@@ -50,8 +51,6 @@ namespace {
 constexpr int ClientWidth = 656;
 constexpr int ClientHeight = 406;
 constexpr int FirstRunHelpContext = 10000;
-constexpr int HelpQuit = 2;
-constexpr int HelpContents = 3;
 
 // Reads and writes the worksheet through the window's fields. A result the
 // field cannot show whole counts as a result that cannot be determined.
@@ -489,7 +488,7 @@ void TfrmMain::SaveValuesAtExit()
 // that can never be closed would be worse than one lost save.
 void TfrmMain::FormClose(QObject* Sender, runtime::TCloseAction& Action)
 {
-    runtime::Application().HelpCommand(HelpQuit, 0);
+    runtime::Application().HelpCommand(runtime::HELP_QUIT, 0);
     Action = runtime::TCloseAction::caFree;
     try {
         SaveValuesAtExit();
@@ -513,7 +512,7 @@ void TfrmMain::btnExitClick(QObject*)
 
 void TfrmMain::MnuHelpContentsClick(QObject*)
 {
-    runtime::Application().HelpCommand(HelpContents, 0);
+    runtime::Application().HelpCommand(runtime::HELP_CONTENTS, 0);
 }
 
 // The first row that names the sender sets the launcher's address; the
@@ -585,11 +584,6 @@ void TfrmMain::ShowDisclaimer(QObject*)
 {
     repaint();
     RunDialog(dialogs::frmDisclaim, new dialogs::TfrmDisclaim);
-}
-
-bool TfrmMain::event(QEvent* event)
-{
-    return TForm::event(event);
 }
 
 } // namespace quorvant::app

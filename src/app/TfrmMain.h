@@ -75,7 +75,6 @@ protected:
     void FormClose(QObject* Sender, runtime::TCloseAction& Action) override;
     void FormDestroy(QObject* Sender) override;
     void CreateParams(runtime::TCreateParams& params) override;
-    bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:

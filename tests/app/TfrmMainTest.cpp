@@ -500,3 +500,22 @@ TEST_F(MainWindow, TheWindowKeepsItsSizeAndHasNoMaximiseButton)
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
 }
+
+TEST_F(MainWindow, ToolbarHintsLandInTheHintPanelWithoutTooltips)
+{
+    TfrmMain& w = Open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    auto* hintPanel = w.statusBar->Panels()->Items(1);
+    QTest::mouseMove(w.Label1, {1, 1}); // Qt drops a move to where the mouse already is
+    runtime::Application().RunIdleStep();
+    QTest::mouseMove(w.btnReset, {5, 5});
+    runtime::Application().RunIdleStep();
+    EXPECT_EQ(hintPanel->Text(), " Reset Default Values ...");
+    QTest::mouseMove(w.btnUpdate, {5, 5});
+    runtime::Application().RunIdleStep();
+    EXPECT_EQ(hintPanel->Text(), " Check for New Version ...");
+
+    // The toolbar shows no tooltips: the window's own hint display is off.
+    QTest::qWait(600);
+    EXPECT_FALSE(runtime::Application().HintShowing());
+}
