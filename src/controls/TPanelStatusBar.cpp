@@ -52,7 +52,6 @@ TPanelStatusBar::TPanelStatusBar(QWidget* parent) : QWidget(parent), panels_(new
     connect(&scrollTimer_, &QTimer::timeout, this, &TPanelStatusBar::ScrollTick);
     lockKeyTimer_.setInterval(100);
     connect(&lockKeyTimer_, &QTimer::timeout, this, &TPanelStatusBar::LockKeyTick);
-    lockKeyTimer_.start();
     FollowParentBottom();
 }
 
@@ -372,6 +371,15 @@ void TPanelStatusBar::UpdateScrollTimer()
         scrollTimer_.start();
     else if (!any)
         scrollTimer_.stop();
+    // The lock keys are polled only while a panel shows one: an idle bar
+    // without such a panel wakes nobody ten times a second.
+    bool lockKey = false;
+    for (int i = 0; i < panels_->Count() && !lockKey; ++i)
+        lockKey = panels_->Items(i)->PanelStyle() == TStatusPanel::apsLockKey;
+    if (lockKey && !lockKeyTimer_.isActive())
+        lockKeyTimer_.start();
+    else if (!lockKey)
+        lockKeyTimer_.stop();
 }
 
 void TPanelStatusBar::ScrollTick()
