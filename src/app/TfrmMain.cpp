@@ -310,6 +310,7 @@ void TfrmMain::BindEvents()
     Bind(imgScreenshot2, &TImage::OnMouseMove, this, &TfrmMain::imgScreenshot2MouseMove);
     Bind(imgScreenshot3, &TImage::OnMouseMove, this, &TfrmMain::imgScreenshot3MouseMove);
 
+    Bind(nbkMain, &controls::TTabNotebook::OnPageChanged, this, &TfrmMain::nbkMainPageChanged);
     Bind(nbkMain, &controls::TTabNotebook::OnMouseMove, this, &TfrmMain::nbkMainMouseMove);
     Bind(statusBar, &controls::TPanelStatusBar::OnMouseMove, this, &TfrmMain::statusBarMouseMove);
     Bind(statusBar, &controls::TPanelStatusBar::OnPanelClick, this, &TfrmMain::statusBarPanelClick);
@@ -319,6 +320,16 @@ void TfrmMain::BindEvents()
 void TfrmMain::contextMenuEvent(QContextMenuEvent* event)
 {
     mnuPop->popup(event->globalPos());
+}
+
+// The screenshots sit on pages most people never open: they are decoded when
+// their page is first shown, not at start-up.
+void TfrmMain::nbkMainPageChanged(QObject*, int Index)
+{
+    runtime::TImage* image = Index == 1 ? imgScreenshot2 : Index == 2 ? imgScreenshot3 : nullptr;
+    if (image && image->Picture().isNull())
+        image->SetPicture(
+            QPixmap(QStringLiteral(":/images/") + image->objectName() + QStringLiteral(".png")));
 }
 
 void TfrmMain::nbkMainMouseMove(QObject*, Qt::KeyboardModifiers, int, int)

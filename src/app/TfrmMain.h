@@ -57,6 +57,7 @@ public:
 
     void ApplyCompositionLook();
 
+    void nbkMainPageChanged(QObject* Sender, int Index);
     void nbkMainMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void statusBarMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void statusBarPanelClick(QObject* Sender, controls::TStatusPanel* Panel, Qt::MouseButton Button,

@@ -378,6 +378,10 @@ TEST_F(MainWindow, PromotionalPagesLinkTheirProductsWithTheirOwnReferrals)
                                                    QString::fromUtf8(online::Page2Product.name.data()));
     EXPECT_TRUE(runtime::ShowHint(w.imgScreenshot2));
     EXPECT_FALSE(runtime::ShowHint(w.btnReset));
+    EXPECT_TRUE(w.imgScreenshot2->Picture().isNull()) << "decoded only when its page shows";
+    w.nbkMain->SetPageIndex(1);
+    w.nbkMain->SetPageIndex(2);
+    EXPECT_EQ(w.imgScreenshot2->Picture().size(), QSize(300, 217));
     EXPECT_EQ(w.imgScreenshot2->size(), QSize(300, 217));
     EXPECT_EQ(w.imgScreenshot3->size(), QSize(300, 246));
 }
