@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "controls/EStatusPanelError.h"
+#include "controls/TControlsAccessibleFactory.h"
 #include "platform/Platform.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
@@ -41,6 +42,7 @@ bool ThemesActive()
 
 TPanelStatusBar::TPanelStatusBar(QWidget* parent) : QWidget(parent), panels_(new TStatusPanels(this))
 {
+    TControlsAccessibleFactory::Install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(parent ? parent->width() : 200, 19);

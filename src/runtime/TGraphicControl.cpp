@@ -4,6 +4,7 @@
 
 #include "platform/UiRuntimeHooks.h"
 #include "runtime/Guard.h"
+#include "runtime/TRuntimeAccessibleFactory.h"
 
 namespace quorvant::runtime {
 
@@ -12,6 +13,7 @@ TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     platform::UiRuntimeHooks::SetNonWindowed(this);
+    TRuntimeAccessibleFactory::Install();
 }
 
 void TGraphicControl::Click()
