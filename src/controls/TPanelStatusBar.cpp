@@ -348,6 +348,18 @@ void TPanelStatusBar::mouseReleaseEvent(QMouseEvent* event)
     });
 }
 
+void TPanelStatusBar::ClickPanel(TStatusPanel* panel)
+{
+    if (!panel || panel->StatusBar() != this)
+        return;
+    const QPoint pos = panel->Rect().center();
+    runtime::Guarded(this, [&] {
+        current_ = panel;
+        emit OnPanelClick(this, panel, Qt::LeftButton, Qt::NoModifier, pos.x(), pos.y());
+        emit OnClick(this);
+    });
+}
+
 void TPanelStatusBar::mouseMoveEvent(QMouseEvent* event)
 {
     runtime::Guarded(this, [&] {

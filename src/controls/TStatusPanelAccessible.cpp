@@ -76,6 +76,28 @@ QRect TStatusPanelAccessible::rect() const
     return QRect(bar->mapToGlobal(panel()->Rect().topLeft()), panel()->Rect().size());
 }
 
+void* TStatusPanelAccessible::interface_cast(QAccessible::InterfaceType t)
+{
+    return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+}
+
+QStringList TStatusPanelAccessible::actionNames() const
+{
+    TPanelStatusBar* bar = panel()->StatusBar();
+    return bar && bar->isEnabled() && !state().invisible ? QStringList{pressAction()} : QStringList{};
+}
+
+void TStatusPanelAccessible::doAction(const QString& actionName)
+{
+    if (actionName == pressAction() && actionNames().contains(actionName))
+        panel()->StatusBar()->ClickPanel(panel());
+}
+
+QStringList TStatusPanelAccessible::keyBindingsForAction(const QString&) const
+{
+    return {};
+}
+
 void TStatusPanelAccessible::TextChanged(TStatusPanel* panel)
 {
     if (!runtime::TAccessibleEvents::Wanted())

@@ -231,6 +231,17 @@ TEST_F(Accessibility, TheNotebookIsAPageTabListWhoseTabsHoldThePages)
     EXPECT_EQ(w.nbkMain->PageIndex(), 1);
     EXPECT_TRUE(tabs[1]->state().selected);
     EXPECT_FALSE(tabs[0]->state().selected);
+    // While the notebook has the focus, the current tab is the focused child.
+    w.nbkMain->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(w.nbkMain->hasFocus());
+    EXPECT_EQ(notebook->focusChild(), tabs[1]);
+    EXPECT_TRUE(tabs[1]->state().focused);
+    EXPECT_FALSE(tabs[0]->state().focused);
+    Listen(true);
+    w.nbkMain->SetPageIndex(0);
+    EXPECT_TRUE(HeardFrom(QAccessible::Focus, w.Page1));
+    EXPECT_EQ(notebook->focusChild(), tabs[0]);
 }
 
 TEST_F(Accessibility, ToolbarButtonsAreNamedByTheirLongHintsAndPress)
@@ -265,6 +276,14 @@ TEST_F(Accessibility, StatusPanelsAreStaticTextChildrenOfTheStatusBar)
     EXPECT_EQ(web->rect().width(), w.statusBar->Panels()->Items(0)->Rect().width());
     w.statusBar->Panels()->Items(1)->SetText(" Quorvant, 4.5.1");
     EXPECT_EQ(bar->child(1)->text(QAccessible::Name), "Quorvant, 4.5.1");
+    // Pressing the web panel opens the maker's site, as a click does.
+    ASSERT_NE(web->actionInterface(), nullptr);
+    web->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(CurrentPlatform().shellRequests.size(), 1u);
+    EXPECT_EQ(CurrentPlatform().shellRequests[0].file, std::string(online::MakerHomePage) + w.ReferralSuffix);
+    // The hint panel does nothing when clicked.
+    bar->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(CurrentPlatform().shellRequests.size(), 1u);
 }
 
 TEST_F(Accessibility, TheHiddenLauncherIsAnInvisibleLink)
