@@ -9,6 +9,8 @@
 #include <utility>
 
 #include "app/OnlineAddresses.h"
+#include "app/PromotionalCopy.h"
+#include "controls/TRichHint.h"
 #include "dialogs/TfrmAbout.h"
 #include "dialogs/TfrmDisclaim.h"
 #include "finance/MathError.h"
@@ -16,6 +18,7 @@
 #include "platform/TAltCueFix.h"
 #include "platform/uCompositionFuncs.h"
 #include "runtime/ControlProperties.h"
+#include "runtime/GlyphImages.h"
 #include "runtime/Guard.h"
 #include "runtime/TApplication.h"
 #include "runtime/TColor.h"
@@ -169,6 +172,62 @@ void TfrmMain::ArrangeWindow()
     runtime::SetShowHint(this, false);
     DescribeOnlineItems();
     DescribeStatusPanels();
+    DescribePromotionalPages();
+}
+
+void TfrmMain::DescribePromotionalPages()
+{
+    // System colours do not fit a window description's numbers.
+    Panel1->SetColor(runtime::clWindow);
+    Panel2->SetColor(runtime::clWindow);
+    const PromotionalCopy page2 = Page2Copy();
+    RichLabel6->SetMarkupText(page2.Title);
+    RichLabel4->SetMarkupText(page2.Body);
+    RichLabel5->SetMarkupText(page2.Footer);
+    runtime::SetHint(imgScreenshot2, page2.PictureHint);
+    const PromotionalCopy page3 = Page3Copy();
+    RichLabel7->SetMarkupText(page3.Title);
+    RichLabel8->SetMarkupText(page3.Body);
+    RichLabel1->SetMarkupText(page3.Footer);
+    runtime::SetHint(imgScreenshot3, page3.PictureHint);
+
+    // Every tooltip of the program becomes a rounded rich-text hint.
+    RichHint1 = new controls::TRichHint(this);
+    QFont hintFont(QStringLiteral("Tahoma"));
+    hintFont.setPixelSize(11);
+    RichHint1->SetHintFont(hintFont);
+    RichHint1->SetHintFontColor(runtime::clInfoText);
+    RichHint1->SetHintStyle(controls::TRichHint::hsRounded);
+    RichHint1->SetMaxWidth(0);
+    RichHint1->SetURLColor(runtime::clBlack);
+    RichHint1->SetXMargin(0);
+    RichHint1->SetYMargin(0);
+    RichHint1->SetEllipsis(false);
+}
+
+// A screenshot opens its product's home page with the program's referral.
+void TfrmMain::imgScreenshot2Click(QObject*)
+{
+    UrlOnline->SetURL(QString::fromUtf8(online::Page2Product.homePage.data()) +
+                      QString::fromStdString(ReferralSuffix));
+    UrlOnline->Click();
+}
+
+void TfrmMain::imgScreenshot3Click(QObject*)
+{
+    UrlOnline->SetURL(QString::fromUtf8(online::Page3Product.homePage.data()) +
+                      QString::fromStdString(ReferralSuffix));
+    UrlOnline->Click();
+}
+
+void TfrmMain::imgScreenshot2MouseMove(QObject*, Qt::KeyboardModifiers, int, int)
+{
+    imgScreenshot2->setCursor(Qt::PointingHandCursor);
+}
+
+void TfrmMain::imgScreenshot3MouseMove(QObject*, Qt::KeyboardModifiers, int, int)
+{
+    imgScreenshot3->setCursor(Qt::PointingHandCursor);
 }
 
 // Captions that name the maker, its domain and its products come from the
@@ -179,6 +238,13 @@ void TfrmMain::DescribeOnlineItems()
         QString::fromUtf8(online::MakerDomain.data(), qsizetype(online::MakerDomain.size()));
     mnuOnlineHome->setText(u'&' + domain);
     mnuInternetEmail->menuAction()->setVisible(false);
+    // Menu images keep their stored transparent colour out of sight.
+    for (QAction* item : findChildren<QAction*>()) {
+        if (item->icon().isNull())
+            continue;
+        const QPixmap image = item->icon().pixmap(16, 16);
+        item->setIcon(QIcon(runtime::TransparentGlyph(image)));
+    }
     QAction* items[] = {mnuTryProduct1, mnuTryProduct2, mnuTryProduct3, mnuTryProduct4,
                         mnuTryProduct5, mnuTryProduct6, mnuTryProduct7};
     static_assert(std::size(items) == online::Products.size());
@@ -258,6 +324,12 @@ void TfrmMain::BindEvents()
     Bind(btnHelp, &TSpeedButton::OnClick, this, &TfrmMain::MnuHelpContentsClick);
     Bind(btnAbout, &TSpeedButton::OnClick, this, &TfrmMain::ShowAbout);
     Bind(btnExit, &TSpeedButton::OnClick, this, &TfrmMain::btnExitClick);
+
+    using runtime::TImage;
+    Bind(imgScreenshot2, &TImage::OnClick, this, &TfrmMain::imgScreenshot2Click);
+    Bind(imgScreenshot3, &TImage::OnClick, this, &TfrmMain::imgScreenshot3Click);
+    Bind(imgScreenshot2, &TImage::OnMouseMove, this, &TfrmMain::imgScreenshot2MouseMove);
+    Bind(imgScreenshot3, &TImage::OnMouseMove, this, &TfrmMain::imgScreenshot3MouseMove);
 
     Bind(nbkMain, &controls::TTabNotebook::OnMouseMove, this, &TfrmMain::nbkMainMouseMove);
     Bind(statusBar, &controls::TPanelStatusBar::OnMouseMove, this, &TfrmMain::statusBarMouseMove);

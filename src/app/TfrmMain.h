@@ -19,6 +19,9 @@
 namespace quorvant::platform {
 class TAltCueFix;
 }
+namespace quorvant::controls {
+class TRichHint;
+}
 
 namespace quorvant::app {
 
@@ -59,6 +62,12 @@ public:
     void statusBarPanelClick(QObject* Sender, controls::TStatusPanel* Panel, Qt::MouseButton Button,
                              Qt::KeyboardModifiers Shift, int X, int Y);
     void statusBarResize(QObject* Sender);
+    void imgScreenshot2Click(QObject* Sender);
+    void imgScreenshot3Click(QObject* Sender);
+    void imgScreenshot2MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void imgScreenshot3MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+
+    controls::TRichHint* RichHint1 = nullptr;
 
 protected:
     void FormCreate(QObject* Sender) override;
@@ -75,6 +84,7 @@ private:
     void LinkCaptions();
     void DescribeOnlineItems();
     void DescribeStatusPanels();
+    void DescribePromotionalPages();
     void BindEvents();
     void LoadSettingsIntoFields();
     void SetupTaskbarButton();

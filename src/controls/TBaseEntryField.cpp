@@ -450,8 +450,8 @@ void TBaseEntryField::ProcessCommand(int command)
     }
     if (!keepSelection)
         efDropSelection();
-    if (efDisplayText() != before && command != ccIns && command != ccInc && command != ccDec &&
-        command != ccUp && command != ccDown)
+    // Stepping is a user edit as well: it marks the field and fires OnChange.
+    if (efDisplayText() != before)
         TextChangedByUser();
     NotifyTextChange();
     RestartCaret();
@@ -550,6 +550,7 @@ void TBaseEntryField::focusInEvent(QFocusEvent* e)
         insertMode_ = c.InsertMode;
 
     const bool otherPending = c.ErrorPending && c.ErrorField != this;
+    passingThrough_ = otherPending;
     if (!otherPending) {
         if (!refusedExit_)
             modified_ = false;
@@ -559,8 +560,9 @@ void TBaseEntryField::focusInEvent(QFocusEvent* e)
         c.ErrorField = nullptr;
     }
     efEnter(!otherPending);
-    const bool byLeftClick =
-        e->reason() == Qt::MouseFocusReason && !(QGuiApplication::mouseButtons() & Qt::RightButton);
+    const bool byLeftClick = focusByMouse_ || (e->reason() == Qt::MouseFocusReason &&
+                                               !(QGuiApplication::mouseButtons() & Qt::RightButton));
+    focusByMouse_ = false;
     if (!byLeftClick && !otherPending) {
         efDropSelection();
         if (c.EntryOptions & efoAutoSelect)
@@ -580,6 +582,7 @@ void TBaseEntryField::focusInEvent(QFocusEvent* e)
 
 void TBaseEntryField::focusOutEvent(QFocusEvent* e)
 {
+    focusByMouse_ = false;
     QWidget* gaining = QApplication::focusWidget();
     caretTimer_.stop();
     caretOn_ = false;
@@ -594,7 +597,8 @@ void TBaseEntryField::focusOutEvent(QFocusEvent* e)
     if (!(options_ & (efoForceInsert | efoForceOvertype)))
         c.InsertMode = insertMode_;
     bool refused = false;
-    if (!refusedExit_) {
+    // Two invalid fields would otherwise hand the focus back and forth.
+    if (!refusedExit_ && !passingThrough_) {
         if (modified_)
             efClearUninitialized();
         if (c.IsSpecialControl(this, gaining))
@@ -603,8 +607,9 @@ void TBaseEntryField::focusOutEvent(QFocusEvent* e)
             refused = !ValidateWithReport();
     }
     focused_ = false;
-    if (!refused)
+    if (!refused && !passingThrough_)
         c.PostPostEdit(this, gaining);
+    passingThrough_ = false;
     efDropSelection();
     efLeave();
     NotifyTextChange();
@@ -623,6 +628,8 @@ void TBaseEntryField::mousePressEvent(QMouseEvent* e)
         // Qt has already given the focus for the click; either way the
         // click drops the selection.
         efDropSelection();
+        if (!focused_)
+            focusByMouse_ = true;
         if (!hasFocus() && focusPolicy() != Qt::NoFocus)
             setFocus(Qt::MouseFocusReason);
         RestartCaret();

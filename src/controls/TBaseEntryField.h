@@ -162,6 +162,9 @@ protected:
     void Refuse();
     void TextChangedByUser();
     void ReportError(std::uint16_t code);
+    // The validation of a focus exit: false when the exit is refused (the
+    // focus return and the error report are posted).
+    bool ValidateWithReport();
     void AdjustHeight();
 
     bool event(QEvent* e) override;
@@ -178,7 +181,6 @@ protected:
 
 private:
     void SetStateColor(int index, runtime::TColor color);
-    bool ValidateWithReport();
     void MoveFocus(bool next);
     void RestartCaret();
     void DrawBackground(QPainter& p, const QRect& r) const;
@@ -205,6 +207,12 @@ private:
     bool insertMode_ = true;
     bool reading_ = false;
     bool refusedExit_ = false;
+    // Entered while another field's refused exit was pending: the focus is
+    // only passing through and leaving again validates nothing.
+    bool passingThrough_ = false;
+    // A left press while unfocused: the focus that follows (maybe only
+    // when the window gets activated) comes by mouse.
+    bool focusByMouse_ = false;
     bool inUserValidation_ = false;
     std::uint16_t lastCode_ = 0;
     bool caretOn_ = false;

@@ -116,8 +116,7 @@ void TCustomNumericField::SetRangeLo(const QString& text)
     long double value = 0;
     CheckRangeText(text, value);
     model_.SetRange(value, model_.RangeHigh());
-    if (FieldHasFocus())
-        RunValidation(false);
+    ValidateWithReport();
 }
 
 void TCustomNumericField::SetRangeHi(const QString& text)
@@ -125,8 +124,7 @@ void TCustomNumericField::SetRangeHi(const QString& text)
     long double value = 0;
     CheckRangeText(text, value);
     model_.SetRange(model_.RangeLow(), value);
-    if (FieldHasFocus())
-        RunValidation(false);
+    ValidateWithReport();
 }
 
 QByteArray TCustomNumericField::RangeLow() const
@@ -239,6 +237,20 @@ QVariant TCustomNumericField::efValue() const
     if (!model_.Convert(value))
         return {};
     return static_cast<double>(value);
+}
+
+void TCustomNumericField::SetAsString(const QString& text)
+{
+    QString plain = text.trimmed();
+    plain.remove(model_.Intl().ThousandsChar);
+    plain.replace(model_.Intl().DecimalChar, u'.');
+    long double value = 0;
+    if (!NumberText::Parse(plain.toStdString(), value))
+        throw EEntryFieldError();
+    model_.SetValue(value);
+    SetModified(false);
+    NotifyTextChange();
+    update();
 }
 
 void TCustomNumericField::ReloadIntl()

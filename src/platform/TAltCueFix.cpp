@@ -38,7 +38,7 @@ void TAltCueFix::SweepForms(QObject*, bool&)
     for (QWidget* form : UiRuntimeHooks::FormList()) {
         bool found = false;
         for (auto& entry : FormObjects_) {
-            if (entry->HookedForm == form) {
+            if (entry->Hooks(form)) {
                 entry->SeenThisSweep = true;
                 found = true;
                 break;

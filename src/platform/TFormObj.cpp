@@ -7,7 +7,7 @@
 
 namespace quorvant::platform {
 
-TFormObj::TFormObj(QWidget* Form) : HookedForm(Form)
+TFormObj::TFormObj(QWidget* Form) : HookedForm(Form), alive_(Form)
 {
     Form->installEventFilter(this);
 }
@@ -27,7 +27,7 @@ void TFormObj::HookWindowProc(QEvent* Message)
 
 void TFormObj::RepaintIfPending()
 {
-    if (!RepaintPending)
+    if (!RepaintPending || alive_.isNull())
         return;
     RepaintPending = false;
     RepaintTree(HookedForm);

@@ -9,6 +9,7 @@
 // fix, which its owner destroys after its own window.
 
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
 
@@ -27,12 +28,19 @@ public:
     // are drawn again as part of their windowed parent.
     static void RepaintTree(QWidget* Control);
 
+    // Whether this entry hooks that form: the same address and still alive
+    // (a new form may be given the address of one that has gone).
+    bool Hooks(const QWidget* form) const { return HookedForm == form && !alive_.isNull(); }
+
     QWidget* HookedForm;
     bool SeenThisSweep = true;
     bool RepaintPending = false;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> alive_;
 };
 
 } // namespace quorvant::platform

@@ -45,10 +45,14 @@ void SetParentShowHint(QWidget* control, bool parent)
     control->setProperty(ParentShowHintKey, parent);
 }
 
+// A control whose own ShowHint was set (as a window description does) no
+// longer takes its parent's.
 bool ParentShowHint(const QWidget* control)
 {
     const QVariant v = control->property(ParentShowHintKey);
-    return v.isValid() ? v.toBool() : true;
+    if (v.isValid())
+        return v.toBool();
+    return !control->property(ShowHintKey).isValid();
 }
 
 bool ShowHint(const QWidget* control)

@@ -127,6 +127,14 @@ void TApplication::SetMainForm(TForm* form)
     mainForm_ = form;
 }
 
+void TApplication::FormBorn(TForm* form)
+{
+    if (!mainFormPending_)
+        return;
+    mainFormPending_ = false;
+    mainForm_ = form;
+}
+
 void TApplication::FormGone(TForm* form)
 {
     if (mainForm_ == form)

@@ -32,12 +32,13 @@ public:
 
     TForm* MainForm() const { return mainForm_; }
     void SetMainForm(TForm* form);
-    // Creates a form; the first one created this way becomes the main form.
+    // Creates a form; the first one created this way becomes the main form,
+    // already while its own FormCreate runs.
     template <class T, class... Args> T* CreateForm(Args&&... args)
     {
+        mainFormPending_ = mainForm_ == nullptr;
         T* form = new T(std::forward<Args>(args)...);
-        if (!mainForm_)
-            SetMainForm(form);
+        mainFormPending_ = false;
         return form;
     }
     // Shows the main form (the first live form if none was set) and runs the
@@ -90,6 +91,7 @@ protected:
 
 private:
     friend class TForm;
+    void FormBorn(TForm* form);
     void FormGone(TForm* form);
     void MouseMoved(const QPoint& globalPos, QWidget* window);
     void MouseLeft(QWidget* window);
@@ -103,6 +105,7 @@ private:
     void ReleaseHelpRuntime();
 
     TForm* mainForm_ = nullptr;
+    bool mainFormPending_ = false; // the next form constructed becomes the main form
     QString hint_;
     bool showHint_ = true;
     std::function<THintWindow*()> hintWindowFactory_;

@@ -1,12 +1,14 @@
 #include "runtime/TBitBtn.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 #include "runtime/ControlProperties.h"
+#include "runtime/GlyphImages.h"
 #include "runtime/Guard.h"
 #include "runtime/TForm.h"
 
@@ -76,19 +78,19 @@ void TBitBtn::Clicked()
 
 QPixmap TBitBtn::CurrentGlyph() const
 {
-    if (glyph_.isNull())
-        return {};
-    const int w = glyph_.width() / numGlyphs_;
-    int index = 0;
-    if (!isEnabled())
-        index = 1;
-    else if (isDown())
-        index = 2;
-    if (index >= numGlyphs_) {
-        const QPixmap up = glyph_.copy(0, 0, w, glyph_.height());
-        return index == 1 ? QIcon(up).pixmap(up.size(), QIcon::Disabled) : up;
+    const int index = !isEnabled() ? 1 : isDown() ? 2 : 0;
+    return GlyphImage(glyph_, numGlyphs_, index);
+}
+
+// Enter presses a focused button, as Space does, also outside dialogs.
+void TBitBtn::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        animateClick();
+        return;
     }
-    return glyph_.copy(index * w, 0, w, glyph_.height());
+    QPushButton::keyPressEvent(event);
 }
 
 void TBitBtn::paintEvent(QPaintEvent*)

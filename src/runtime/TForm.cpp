@@ -22,7 +22,7 @@ constexpr const char* ModalLoopKey = "quorvantModalLoop";
 
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    Application(); // the application object watches every form's events
+    Application().FormBorn(this); // it also watches every form's events
     Screen().AddForm(this);
 }
 

@@ -69,8 +69,7 @@ QPixmap TImage::Shown() const
         return picture_;
     const QImage image = picture_.toImage();
     QPixmap masked = picture_;
-    masked.setMask(
-        picture_.createMaskFromColor(QColor(image.pixel(0, image.height() - 1)), Qt::MaskOutColor));
+    masked.setMask(picture_.createMaskFromColor(QColor(image.pixel(0, image.height() - 1)), Qt::MaskInColor));
     return masked;
 }
 

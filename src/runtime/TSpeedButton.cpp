@@ -1,11 +1,11 @@
 #include "runtime/TSpeedButton.h"
 
 #include <QEnterEvent>
-#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "runtime/ControlProperties.h"
+#include "runtime/GlyphImages.h"
 #include "runtime/TColor.h"
 
 namespace quorvant::runtime {
@@ -57,15 +57,7 @@ TSpeedButton::GlyphState TSpeedButton::CurrentState() const
 
 QPixmap TSpeedButton::GlyphFor(GlyphState state) const
 {
-    if (glyph_.isNull())
-        return {};
-    const QSize full = glyph_.size();
-    const int w = full.width() / numGlyphs_;
-    const int index = static_cast<int>(state) < numGlyphs_ ? static_cast<int>(state) : 0;
-    QPixmap image = glyph_.copy(index * w, 0, w, full.height());
-    if (state == Disabled && index == 0)
-        image = QIcon(image).pixmap(image.size(), QIcon::Disabled);
-    return image;
+    return GlyphImage(glyph_, numGlyphs_, static_cast<int>(state));
 }
 
 void TSpeedButton::paintEvent(QPaintEvent*)

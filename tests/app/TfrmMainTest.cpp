@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
 #include <vector>
 
+#include "app/OnlineAddresses.h"
 #include "app/TfrmMain.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
@@ -15,6 +17,8 @@
 #include "runtime/TApplication.h"
 #include "support/TempFolder.h"
 #include "support/TestPlatform.h"
+#include "worksheet/SettingsFile.h"
+#include "worksheet/WorksheetCalculation.h"
 
 using namespace quorvant;
 using app::TfrmMain;
@@ -354,4 +358,145 @@ TEST_F(MainWindow, F1InAFieldAsksForTheHelpContents)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     ASSERT_FALSE(helpCalls.empty());
     EXPECT_EQ(helpCalls.back().command, runtime::HH_DISPLAY_TOPIC);
+}
+
+TEST_F(MainWindow, PromotionalPagesLinkTheirProductsWithTheirOwnReferrals)
+{
+    TfrmMain& w = Open();
+    auto& shell = CurrentPlatform().shellRequests;
+    w.imgScreenshot2Click(w.imgScreenshot2);
+    w.imgScreenshot3Click(w.imgScreenshot3);
+    ASSERT_EQ(shell.size(), 2u);
+    EXPECT_EQ(shell[0].file, std::string(online::Page2Product.homePage) + "?ref=Kestavo451");
+    EXPECT_EQ(shell[1].file, std::string(online::Page3Product.homePage) + "?ref=Kestavo451");
+    for (auto* label : {w.RichLabel4, w.RichLabel5, w.RichLabel6, w.RichLabel7, w.RichLabel8, w.RichLabel1}) {
+        const QString markup = label->MarkupText().join(u' ');
+        EXPECT_TRUE(markup.contains("?ref=Quorvant451\"")) << label->objectName().toStdString();
+        EXPECT_FALSE(markup.contains("Kestavo451")) << label->objectName().toStdString();
+    }
+    EXPECT_EQ(runtime::Hint(w.imgScreenshot2), "Click to go online and learn more about " +
+                                                   QString::fromUtf8(online::Page2Product.name.data()));
+    EXPECT_TRUE(runtime::ShowHint(w.imgScreenshot2));
+    EXPECT_FALSE(runtime::ShowHint(w.btnReset));
+    EXPECT_EQ(w.imgScreenshot2->size(), QSize(300, 217));
+    EXPECT_EQ(w.imgScreenshot3->size(), QSize(300, 246));
+}
+
+namespace {
+const std::string DefaultFile =
+    "[LastValues]\r\nPurchasePrice=120000\r\nDownPaymentPercent=10\r\nTerm=30\r\nInterest=6.75\r\n"
+    "OriginationFees=1200\r\nPoints=1200\r\nPrepaidInterest=500\r\nMIP=500\r\nBuydown=0\r\n"
+    "FloodCheck=50\r\nTaxService=50\r\nOther1=0\r\nOther2=0\r\n[GeneralValues]\r\nRun=1\r\n";
+
+std::string Drawn(const controls::TNumericField* field)
+{
+    return field->DrawnText().trimmed().toStdString();
+}
+} // namespace
+
+TEST_F(MainWindow, AFirstRunClosedAtOnceWritesTheWholeDefaultFileAndTheNextStartOpensNoHelp)
+{
+    TfrmMain& w = Open();
+    EXPECT_EQ(Drawn(w.edtPurchasePrice), "120,000.00");
+    EXPECT_EQ(Drawn(w.edtDownPaymentPercent), "10.0000");
+    EXPECT_EQ(Drawn(w.edtTerm), "30");
+    EXPECT_EQ(Drawn(w.edtInterest), "6.7500");
+    EXPECT_EQ(Drawn(w.edtPayment), "0.00");
+    EXPECT_EQ(Drawn(w.edtAPR), "0.0000");
+    w.Close();
+    form = nullptr;
+    QApplication::processEvents();
+    EXPECT_EQ(ReadFile(SettingsPath()), DefaultFile);
+    helpCalls.clear();
+    Open();
+    EXPECT_FALSE(HelpContextShown(10000));
+}
+
+TEST_F(MainWindow, TypingARateAndPressingTabCalculatesAsTheWorksheetDoes)
+{
+    TfrmMain& w = Open();
+    w.edtInterest->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QTest::keyClicks(w.edtInterest, "7.25");
+    QTest::keyClick(w.edtInterest, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(Drawn(w.edtInterest), "7.2500");
+    EXPECT_EQ(QApplication::focusWidget(), w.edtOriginationFees);
+
+    LoanWorksheet expected;
+    static_cast<WorksheetInputs&>(expected) = DefaultInputs();
+    expected[WorksheetInput::Interest] = 7.25;
+    CalculateWorksheet(expected, '.');
+    EXPECT_DOUBLE_EQ(w.edtPayment->NumberValue(), std::round(expected.MonthlyPayment * 100) / 100);
+    EXPECT_DOUBLE_EQ(w.edtAPR->NumberValue(), std::round(expected.Apr * 1e4) / 1e4);
+    EXPECT_DOUBLE_EQ(w.LastValues[WorksheetInput::Interest], 7.25);
+}
+
+TEST_F(MainWindow, AResultFieldTakesAClickAndTypingWhichTheNextCalculationOverwrites)
+{
+    TfrmMain& w = Open();
+    QTest::mouseClick(w.edtPayment, Qt::LeftButton, {}, QPoint(50, 10));
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w.edtPayment);
+    QTest::keyClicks(w.edtPayment, "5");
+    QTest::mouseClick(w.edtPurchasePrice, Qt::LeftButton, {}, QPoint(50, 10));
+    Leave(w.edtPurchasePrice, w.edtDownPaymentPercent);
+    EXPECT_DOUBLE_EQ(w.edtPayment->NumberValue(), 700.49);
+}
+
+TEST_F(MainWindow, TheDownPaymentIsShownBeforeTheCalculationMessage)
+{
+    TfrmMain& w = Open();
+    std::string shownAtMessage;
+    CurrentPlatform().onMessageBox = [&](const auto&) { shownAtMessage = Drawn(w.edtDownPayment); };
+    w.edtOriginationFees->SetNumberValue(200000);
+    Leave(w.edtOriginationFees, w.edtPoints);
+    EXPECT_EQ(shownAtMessage, "12,000.00");
+    EXPECT_EQ(Drawn(w.edtOriginationFees), "1,200.00");
+}
+
+TEST_F(MainWindow, ATypedValueThatHasNotLeftItsFieldIsNotSavedButResetIs)
+{
+    WriteSettings("[LastValues]\r\nInterest=8\r\n[GeneralValues]\r\nRun=1\r\n");
+    TfrmMain& w = Open();
+    w.edtInterest->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QTest::keyClicks(w.edtInterest, "9");
+    w.Close();
+    form = nullptr;
+    QApplication::processEvents();
+    EXPECT_NE(ReadFile(SettingsPath()).find("Interest=8\r\n"), std::string::npos);
+
+    TfrmMain& again = Open();
+    again.Reset(again.btnReset);
+    again.Close();
+    form = nullptr;
+    QApplication::processEvents();
+    const auto saved = LoadSettings(SettingsPath(), '.');
+    for (const auto& key : SettingsKeys)
+        EXPECT_DOUBLE_EQ(saved.LastValues[key.input], key.Default) << key.key;
+}
+
+TEST_F(MainWindow, ComingBackToTheProgramPutsTheFocusIntoThePriceField)
+{
+    TfrmMain& w = Open();
+    w.edtTerm->setFocus();
+    QApplication::processEvents();
+    w.ApplicationActivate();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w.edtPurchasePrice);
+    EXPECT_DOUBLE_EQ(w.edtPayment->NumberValue(), 700.49); // the term field's exit calculated
+    w.nbkMain->SetPageIndex(2);
+    w.ApplicationActivate();
+    EXPECT_NE(QApplication::focusWidget(), w.edtPurchasePrice);
+}
+
+TEST_F(MainWindow, TheWindowKeepsItsSizeAndHasNoMaximiseButton)
+{
+    TfrmMain& w = Open();
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_EQ(w.width(), 656);
+    EXPECT_EQ(w.ClientArea->height(), 406);
+    EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
 }

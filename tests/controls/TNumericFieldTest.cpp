@@ -235,8 +235,12 @@ TEST_F(NumericFieldForm, NarrowRangeRefusesTheExitWithOneReport)
                          ++exitsSeen;
                          valueAtExit = percent->NumberValue();
                      });
+    QWidget* focusAtReport = nullptr;
+    platform->onMessageBox = [&](const auto&) { focusAtReport = QApplication::focusWidget(); };
     button->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(platform->messageBoxes.empty()); // posted, after the focus change
     Settle();
+    EXPECT_EQ(focusAtReport, percent); // the focus is back before the report
     EXPECT_EQ(QApplication::focusWidget(), percent);
     ASSERT_EQ(platform->messageBoxes.size(), 1u);
     EXPECT_EQ(platform->messageBoxes[0].text, "Value is not within required range");
@@ -395,8 +399,11 @@ TEST_F(NumericFieldForm, KeyCommands)
     percent->SetRange(0, 10);
     percent->SetNumberValue(10);
     TabInto(percent);
+    QSignalSpy stepped(percent, &TNumericField::OnChange);
     QTest::keyClick(percent, Qt::Key_Up);
     EXPECT_EQ(Shown(percent), "0.0000");
+    EXPECT_EQ(stepped.count(), 1);
+    EXPECT_TRUE(percent->Modified());
     QTest::keyClick(percent, Qt::Key_Down);
     EXPECT_EQ(Shown(percent), "10.0000");
 
@@ -566,6 +573,10 @@ TEST_F(NumericFieldForm, RangeTextIsChecked)
     f.SetRangeHi("1e6");
     EXPECT_EQ(f.RangeLo(), "-5");
     EXPECT_EQ(f.RangeHi(), "1000000");
+    f.SetAsString("2,500.5");
+    EXPECT_EQ(f.AsString(), "2501"); // the default mask has no decimals
+    EXPECT_THROW(f.SetAsString("12a"), EEntryFieldError);
+
     TNumericField g;
     g.SetDataType(TNumericField::nftDouble);
     g.setProperty("RangeLow", f.property("RangeLow"));
@@ -663,4 +674,67 @@ TEST_F(NumericFieldForm, MenuShortcutsOtherThanEditingKeysStillWork)
     QTest::keyClick(amount, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(copyAction, 0); // the field's own copy
     EXPECT_EQ(platform->clipboard, "5.00");
+}
+
+TEST_F(NumericFieldForm, TwoRefusedFieldsGiveOneReport)
+{
+    percent->SetRange(0, 10);
+    amount->SetRange(0, 10);
+    amount->SetNumberValue(50);
+    TabInto(percent);
+    Type(percent, "12");
+    amount->setFocus(Qt::TabFocusReason); // refused, report pending
+    amount->SetOptions({});
+    button->setFocus(Qt::TabFocusReason); // amount refuses as well
+    Settle();
+    ASSERT_EQ(platform->messageBoxes.size(), 1u);
+    EXPECT_EQ(QApplication::focusWidget(), percent);
+    EXPECT_FALSE(TEntryController::DefaultController().ErrorPending);
+    Settle();
+    EXPECT_EQ(platform->messageBoxes.size(), 1u); // and no ping-pong after it
+}
+
+TEST_F(NumericFieldForm, SignsAndPeriodsTypedAsKeys)
+{
+    TabInto(amount);
+    Type(amount, "-");
+    EXPECT_EQ(Shown(amount), "-0");
+    Type(amount, "1.2345678901"); // the sign takes one of the eleven slots
+    EXPECT_EQ(Shown(amount), "-1.23456789");
+    EXPECT_EQ(platform->beeps, 2);
+    Tab();
+    EXPECT_EQ(Shown(amount), "-1.23");
+    EXPECT_EQ(amount->NumberValue(), -1.23);
+
+    TNumericField* parens = MakeField("###.##p");
+    parens->SetNumberValue(-1.5);
+    EXPECT_EQ(parens->DrawnText(), " (1.50)");
+    parens->SetNumberValue(1.5);
+    EXPECT_EQ(parens->DrawnText(), "  1.50 ");
+    TNumericField* trailing = MakeField("###.##g");
+    trailing->SetNumberValue(-1.5);
+    EXPECT_EQ(trailing->DrawnText(), "  1.50-");
+    trailing->SetZeroDisplay(TNumericField::zdHideUntilModified);
+    trailing->SetNumberValue(0);
+    EXPECT_EQ(trailing->DrawnText().trimmed(), "");
+    trailing->SetModified(true);
+    EXPECT_EQ(trailing->DrawnText().trimmed(), "0.00");
+}
+
+TEST_F(NumericFieldForm, ClickIntoAnInactiveWindowSelectsNothing)
+{
+    result->SetNumberValue(135000);
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    Settle();
+    // The press comes first; the focus arrives with the activation.
+    QTest::mouseClick(result, Qt::LeftButton);
+    QApplication::setActiveWindow(form.get());
+    Settle();
+    ASSERT_EQ(QApplication::focusWidget(), result);
+    EXPECT_FALSE(result->HasSelection());
+    QTest::mouseDClick(result, Qt::LeftButton);
+    QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform->clipboard, "135,000.00");
 }

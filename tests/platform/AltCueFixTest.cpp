@@ -83,7 +83,7 @@ void ShowActive(QWidget* w)
 bool Hooked(const TAltCueFix& fix, const QWidget* form)
 {
     for (const auto& entry : fix.FormObjects())
-        if (entry->HookedForm == form)
+        if (entry->Hooks(form))
             return true;
     return false;
 }
@@ -129,9 +129,14 @@ TEST_F(AltCueFix, AltInADialogRepaintsTheDialogOnlyAtTheNextSweep)
 
     // A closed dialog's entry is gone after the next sweep.
     QPointer<CueForm> gone = dialog;
+    const QWidget* address = dialog;
     dialog->Release();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(gone);
+    // Before the sweep the entry is stale; it no longer claims the address,
+    // which a new form may be given.
+    EXPECT_EQ(fix.FormObjects().size(), 2u);
+    EXPECT_FALSE(Hooked(fix, address));
     runtime::Application().RunIdleStep();
     EXPECT_EQ(fix.FormObjects().size(), 1u);
     EXPECT_TRUE(Hooked(fix, &main));

@@ -11,6 +11,7 @@
 
 #include "platform/UiRuntimeHooks.h"
 #include "runtime/Guard.h"
+#include "runtime/MessageBoxes.h"
 #include "runtime/TApplication.h"
 #include "runtime/TForm.h"
 #include "support/TestPlatform.h"
@@ -170,6 +171,21 @@ TEST_F(ApplicationEvents, TheEventLoopRunsIdleBeforeItWaits)
     QTimer::singleShot(30, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_GE(runs, 1);
+}
+
+TEST_F(ApplicationEvents, MessageBoxesGoThroughThePlatformWithTheirTextUnchanged)
+{
+    TForm owner;
+    InformationBox("Results\n\rusing", &owner);
+    Application().Title = "Quorvant, 4.5";
+    ErrorBox("broken");
+    ASSERT_EQ(platform_->messageBoxes.size(), 2u);
+    EXPECT_EQ(platform_->messageBoxes[0].text, "Results\n\rusing");
+    EXPECT_EQ(platform_->messageBoxes[0].caption, "Information");
+    EXPECT_EQ(platform_->messageBoxes[0].icon, platform::MessageBoxIcon::Information);
+    EXPECT_EQ(platform_->messageBoxes[0].owner, static_cast<QWidget*>(&owner));
+    EXPECT_EQ(platform_->messageBoxes[1].caption, "Quorvant, 4.5");
+    EXPECT_EQ(platform_->messageBoxes[1].icon, platform::MessageBoxIcon::Error);
 }
 
 TEST_F(ApplicationEvents, IdleStepRunsOnIdleWithDoneTrue)

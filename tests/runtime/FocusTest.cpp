@@ -126,3 +126,36 @@ TEST_F(FocusEvents, ThrowingExitHandlerReachesOnExceptionAndFocusStillMoves)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FocusContainers, ExitsInnermostFirstThenEntersOutermostFirst)
+{
+    quorvant::testing::FreshPlatform();
+    TForm form;
+    form.resize(200, 200);
+    auto* left = new QWidget(&form);
+    left->setObjectName("left");
+    left->setGeometry(0, 0, 100, 200);
+    auto* right = new QWidget(&form);
+    right->setObjectName("right");
+    right->setGeometry(100, 0, 100, 200);
+    auto* a = new Field("a", left);
+    auto* b = new Field("b", right);
+    for (QWidget* w : {left, right, static_cast<QWidget*>(a), static_cast<QWidget*>(b)}) {
+        Bind(TFocusEvents::For(w), &TFocusEvents::OnExit, &form,
+             [](QObject* Sender) { journal.push_back("exit " + Sender->objectName().toStdString()); });
+        Bind(TFocusEvents::For(w), &TFocusEvents::OnEnter, &form,
+             [](QObject* Sender) { journal.push_back("enter " + Sender->objectName().toStdString()); });
+    }
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    a->setFocus();
+    journal.clear();
+    b->setFocus();
+    EXPECT_EQ(journal,
+              (std::vector<std::string>{"focusOut a", "exit a", "exit left", "enter right", "enter b"}));
+}
+
+} // namespace

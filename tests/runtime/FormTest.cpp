@@ -243,3 +243,29 @@ TEST_F(Forms, FormActivateFiresWhenTheActiveFormChanges)
 }
 
 } // namespace
+
+namespace {
+
+class MainCandidate : public TForm {
+public:
+    MainCandidate() { DoCreate(); }
+    TForm* mainDuringCreate = nullptr;
+
+protected:
+    void FormCreate(QObject*) override { mainDuringCreate = Application().MainForm(); }
+};
+
+TEST_F(Forms, CreateFormMakesTheFirstFormMainAlreadyDuringItsCreate)
+{
+    ASSERT_EQ(Application().MainForm(), nullptr);
+    auto* main = Application().CreateForm<MainCandidate>();
+    EXPECT_EQ(main->mainDuringCreate, main);
+    EXPECT_EQ(Application().MainForm(), main);
+    auto* second = Application().CreateForm<MainCandidate>();
+    EXPECT_EQ(Application().MainForm(), main);
+    second->Free();
+    main->Free();
+    EXPECT_EQ(Application().MainForm(), nullptr);
+}
+
+} // namespace

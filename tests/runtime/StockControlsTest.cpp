@@ -47,13 +47,16 @@ protected:
     void mouseMoveEvent(QMouseEvent*) override { ++moves; }
 };
 
+// Images of 16 x 16 on a magenta ground, whose bottom-left pixel makes the
+// ground transparent.
 QPixmap Strip(std::initializer_list<QColor> colours)
 {
     QPixmap strip(16 * static_cast<int>(colours.size()), 16);
+    strip.fill(Qt::magenta);
     QPainter p(&strip);
     int x = 0;
     for (const QColor& c : colours) {
-        p.fillRect(x, 0, 16, 16, c);
+        p.fillRect(x + 2, 2, 12, 12, c);
         x += 16;
     }
     return strip;
@@ -260,6 +263,39 @@ TEST_F(StockControls, LabelAcceleratorFocusesItsControl)
     QTest::keyClick(other, Qt::Key_P, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), edit);
     EXPECT_TRUE(plain->findChildren<QShortcut*>().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+QPixmap OnMagenta(int width)
+{
+    QPixmap strip(width, 16);
+    strip.fill(Qt::magenta);
+    QPainter p(&strip);
+    for (int x = 0; x < width; x += 16)
+        p.fillRect(x + 4, 4, 8, 8, Qt::red);
+    return strip;
+}
+
+TEST_F(StockControls, GlyphsAndTransparentPicturesDropTheirBottomLeftColour)
+{
+    TSpeedButton button;
+    button.SetGlyph(OnMagenta(32));
+    button.SetNumGlyphs(2);
+    const QImage up = button.GlyphFor(TSpeedButton::Up).toImage();
+    EXPECT_EQ(qAlpha(up.pixel(0, 0)), 0) << "background not transparent";
+    EXPECT_EQ(up.pixelColor(8, 8), QColor(Qt::red));
+
+    TImage picture;
+    picture.resize(16, 16);
+    picture.SetPicture(OnMagenta(16));
+    EXPECT_EQ(Render(&picture).pixelColor(0, 0), QColor(Qt::magenta));
+    picture.SetTransparent(true);
+    const QImage shown = Render(&picture);
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::white)) << "parent must show through";
+    EXPECT_EQ(shown.pixelColor(8, 8), QColor(Qt::red));
 }
 
 } // namespace
