@@ -1,5 +1,6 @@
 #include "runtime/TGraphicControl.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 #include "platform/UiRuntimeHooks.h"
@@ -19,6 +20,11 @@ TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent)
 void TGraphicControl::Click()
 {
     Guarded(this, [this] { emit OnClick(this); });
+}
+
+bool TGraphicControl::ClickBound() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TGraphicControl::OnClick));
 }
 
 void TGraphicControl::mousePressEvent(QMouseEvent* event)

@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 
+#include "runtime/TImage.h"
+#include "runtime/TImageAccessible.h"
 #include "runtime/TLabel.h"
 #include "runtime/TLabelAccessible.h"
 #include "runtime/TSpeedButton.h"
@@ -26,6 +28,8 @@ QAccessibleInterface* TRuntimeAccessibleFactory::Create(const QString& className
         return nullptr;
     if (className == QLatin1String(TLabel::staticMetaObject.className()))
         return new TLabelAccessible(static_cast<TLabel*>(object));
+    if (className == QLatin1String(TImage::staticMetaObject.className()))
+        return new TImageAccessible(static_cast<TImage*>(object));
     if (className == QLatin1String(TSpeedButton::staticMetaObject.className()))
         return new TSpeedButtonAccessible(static_cast<TSpeedButton*>(object));
     return nullptr;

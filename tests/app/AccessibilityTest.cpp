@@ -14,6 +14,7 @@
 #include "controls/TRichLabel.h"
 #include "runtime/HtmlHelpApi.h"
 #include "runtime/TAccessibleEvents.h"
+#include "runtime/TImage.h"
 #include "runtime/TLabel.h"
 #include "support/TempFolder.h"
 #include "support/TestPlatform.h"
@@ -54,6 +55,14 @@ QAccessibleInterface* Named(QAccessibleInterface* root, const QString& name, QAc
     return Find(root, [&](QAccessibleInterface* i) {
         return i->role() == role && i->text(QAccessible::Name) == name;
     });
+}
+
+int CountRole(QAccessibleInterface* root, QAccessible::Role role)
+{
+    int count = root->role() == role;
+    for (int i = 0; i < root->childCount(); ++i)
+        count += CountRole(root->child(i), role);
+    return count;
 }
 
 QAccessibleInterface* Of(QObject* object)
@@ -284,6 +293,30 @@ TEST_F(Accessibility, StatusPanelsAreStaticTextChildrenOfTheStatusBar)
     // The hint panel does nothing when clicked.
     bar->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(CurrentPlatform().shellRequests.size(), 1u);
+}
+
+TEST_F(Accessibility, PromotionalPagesOfferTheirLinksAndClickablePictures)
+{
+    TfrmMain& w = Open();
+    QAccessibleInterface* tab = Of(w.Page2);
+    const QString product = Str(online::Page2Product.name);
+    QAccessibleInterface* title = Named(tab, product, QAccessible::Link);
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->parent(), Of(w.RichLabel6));
+    EXPECT_TRUE(title->text(QAccessible::Description).startsWith(Str(online::Page2Product.homePage)));
+    EXPECT_GT(CountRole(tab, QAccessible::Link), 2); // the title and the body's links
+
+    QAccessibleInterface* picture = Of(w.imgScreenshot2);
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), "Click to go online and learn more about " + product);
+    ASSERT_NE(picture->actionInterface(), nullptr);
+    picture->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(CurrentPlatform().shellRequests.size(), 1u);
+    EXPECT_EQ(CurrentPlatform().shellRequests[0].file,
+              std::string(online::Page2Product.homePage) + w.ReferralSuffix);
+    // A picture nothing is bound to offers no action.
+    runtime::TImage bare;
+    EXPECT_TRUE(Of(&bare)->actionInterface()->actionNames().isEmpty());
 }
 
 TEST_F(Accessibility, TheHiddenLauncherIsAnInvisibleLink)
