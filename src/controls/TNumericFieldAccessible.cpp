@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <algorithm>
 
 #include "controls/TCustomNumericField.h"
 #include "runtime/TLabel.h"
@@ -79,6 +80,22 @@ QString TNumericFieldAccessible::text(QAccessible::Text t) const
     default:
         return QAccessibleWidget::text(t);
     }
+}
+
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+TNumericFieldAccessible::relations(QAccessible::Relation match) const
+{
+    auto found = QAccessibleWidget::relations(match);
+    if (match & QAccessible::Labelled) {
+        QWidget* label = CaptionLabelOf(field());
+        QAccessibleInterface* labelling = label ? QAccessible::queryAccessibleInterface(label) : nullptr;
+        const bool known = std::any_of(found.begin(), found.end(), [&](const auto& r) {
+            return r.first == labelling && r.second == QAccessible::Labelled;
+        });
+        if (labelling && !known)
+            found.append({labelling, QAccessible::Labelled});
+    }
+    return found;
 }
 
 QAccessible::State TNumericFieldAccessible::state() const

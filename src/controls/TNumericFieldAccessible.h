@@ -19,6 +19,9 @@ public:
     void* interface_cast(QAccessible::InterfaceType t) override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
+    // Labelled by its caption label.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override;
 
     // Text.
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;

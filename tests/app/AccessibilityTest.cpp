@@ -168,6 +168,9 @@ TEST_F(Accessibility, EveryFieldIsAnEditableTextNamedByItsCaption)
     ASSERT_NE(price->valueInterface(), nullptr);
     EXPECT_DOUBLE_EQ(price->valueInterface()->currentValue().toDouble(), 120000);
     EXPECT_TRUE(price->state().editable);
+    const auto labelled = price->relations(QAccessible::Labelled);
+    ASSERT_EQ(labelled.size(), 1);
+    EXPECT_EQ(labelled[0].first, Of(w.Label5));
 
     const std::pair<controls::TNumericField*, const char*> fields[] = {
         {w.edtDownPaymentPercent, "Down Payment Percent:"},
