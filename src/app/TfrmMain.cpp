@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <iterator>
+#include <utility>
 
 #include "app/OnlineAddresses.h"
 #include "app/PromotionalCopy.h"
@@ -77,6 +78,7 @@ TfrmMain::TfrmMain(QWidget* parent) : TForm(parent)
     app::frmMain = this;
     setupUi(this);
     ArrangeWindow();
+    LinkCaptions();
     BindEvents();
     DoCreate();
 }
@@ -134,6 +136,24 @@ controls::TNumericField* TfrmMain::ResultField(WorksheetResult result) const
         return edtAPR;
     }
     return nullptr;
+}
+
+// Assistive technology names each field by the label beside it.
+void TfrmMain::LinkCaptions()
+{
+    const std::pair<controls::TNumericField*, runtime::TLabel*> captions[] = {
+        {edtPurchasePrice, Label5}, {edtDownPaymentPercent, Label4},
+        {edtDownPayment, Label18},  {edtLoan, Label1},
+        {edtTerm, Label3},          {edtInterest, Label2},
+        {edtPayment, Label6},       {edtFixedFees, Label17},
+        {edtAPR, Label16},          {edtOriginationFees, Label11},
+        {edtPoints, Label10},       {edtPrepaidInterest, Label7},
+        {edtMIP, Label9},           {edtBuydown, Label8},
+        {edtFloodCheck, Label12},   {edtTaxService, Label13},
+        {edtOther1, Label14},       {edtOther2, Label15},
+    };
+    for (const auto& [field, label] : captions)
+        field->SetCaptionLabel(label);
 }
 
 // The menu bar sits above the designed client area; the window keeps the

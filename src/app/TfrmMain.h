@@ -80,6 +80,8 @@ protected:
 
 private:
     void ArrangeWindow();
+    // Names each field of the calculator page by its caption label.
+    void LinkCaptions();
     void DescribeOnlineItems();
     void DescribeStatusPanels();
     void DescribePromotionalPages();

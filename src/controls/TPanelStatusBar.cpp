@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "controls/EStatusPanelError.h"
+#include "controls/TControlsAccessibleFactory.h"
 #include "platform/Platform.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
@@ -41,6 +42,7 @@ bool ThemesActive()
 
 TPanelStatusBar::TPanelStatusBar(QWidget* parent) : QWidget(parent), panels_(new TStatusPanels(this))
 {
+    TControlsAccessibleFactory::Install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(parent ? parent->width() : 200, 19);
@@ -342,6 +344,18 @@ void TPanelStatusBar::mouseReleaseEvent(QMouseEvent* event)
         emit OnMouseUp(this, event->button(), event->modifiers(), pos.x(), pos.y());
         if (event->button() == Qt::LeftButton && rect().contains(pos))
             emit OnClick(this);
+    });
+}
+
+void TPanelStatusBar::ClickPanel(TStatusPanel* panel)
+{
+    if (!panel || panel->StatusBar() != this)
+        return;
+    const QPoint pos = panel->Rect().center();
+    runtime::Guarded(this, [&] {
+        current_ = panel;
+        emit OnPanelClick(this, panel, Qt::LeftButton, Qt::NoModifier, pos.x(), pos.y());
+        emit OnClick(this);
     });
 }
 
