@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <iterator>
+#include <utility>
 
 #include "app/OnlineAddresses.h"
 #include "app/PromotionalCopy.h"
@@ -19,6 +20,7 @@
 #include "runtime/ControlProperties.h"
 #include "runtime/GlyphImages.h"
 #include "runtime/Guard.h"
+#include "runtime/HtmlHelpApi.h"
 #include "runtime/TApplication.h"
 #include "runtime/TColor.h"
 #include "runtime/TFocusEvents.h"
@@ -50,8 +52,6 @@ namespace {
 constexpr int ClientWidth = 656;
 constexpr int ClientHeight = 406;
 constexpr int FirstRunHelpContext = 10000;
-constexpr int HelpQuit = 2;
-constexpr int HelpContents = 3;
 
 // Reads and writes the worksheet through the window's fields. A result the
 // field cannot show whole counts as a result that cannot be determined.
@@ -78,6 +78,7 @@ TfrmMain::TfrmMain(QWidget* parent) : TForm(parent)
     app::frmMain = this;
     setupUi(this);
     ArrangeWindow();
+    LinkCaptions();
     BindEvents();
     DoCreate();
 }
@@ -135,6 +136,24 @@ controls::TNumericField* TfrmMain::ResultField(WorksheetResult result) const
         return edtAPR;
     }
     return nullptr;
+}
+
+// Assistive technology names each field by the label beside it.
+void TfrmMain::LinkCaptions()
+{
+    const std::pair<controls::TNumericField*, runtime::TLabel*> captions[] = {
+        {edtPurchasePrice, Label5}, {edtDownPaymentPercent, Label4},
+        {edtDownPayment, Label18},  {edtLoan, Label1},
+        {edtTerm, Label3},          {edtInterest, Label2},
+        {edtPayment, Label6},       {edtFixedFees, Label17},
+        {edtAPR, Label16},          {edtOriginationFees, Label11},
+        {edtPoints, Label10},       {edtPrepaidInterest, Label7},
+        {edtMIP, Label9},           {edtBuydown, Label8},
+        {edtFloodCheck, Label12},   {edtTaxService, Label13},
+        {edtOther1, Label14},       {edtOther2, Label15},
+    };
+    for (const auto& [field, label] : captions)
+        field->SetCaptionLabel(label);
 }
 
 // The menu bar sits above the designed client area; the window keeps the
@@ -311,6 +330,7 @@ void TfrmMain::BindEvents()
     Bind(imgScreenshot2, &TImage::OnMouseMove, this, &TfrmMain::imgScreenshot2MouseMove);
     Bind(imgScreenshot3, &TImage::OnMouseMove, this, &TfrmMain::imgScreenshot3MouseMove);
 
+    Bind(nbkMain, &controls::TTabNotebook::OnPageChanged, this, &TfrmMain::nbkMainPageChanged);
     Bind(nbkMain, &controls::TTabNotebook::OnMouseMove, this, &TfrmMain::nbkMainMouseMove);
     Bind(statusBar, &controls::TPanelStatusBar::OnMouseMove, this, &TfrmMain::statusBarMouseMove);
     Bind(statusBar, &controls::TPanelStatusBar::OnPanelClick, this, &TfrmMain::statusBarPanelClick);
@@ -320,6 +340,16 @@ void TfrmMain::BindEvents()
 void TfrmMain::contextMenuEvent(QContextMenuEvent* event)
 {
     mnuPop->popup(event->globalPos());
+}
+
+// The screenshots sit on pages most people never open: they are decoded when
+// their page is first shown, not at start-up.
+void TfrmMain::nbkMainPageChanged(QObject*, int Index)
+{
+    runtime::TImage* image = Index == 1 ? imgScreenshot2 : Index == 2 ? imgScreenshot3 : nullptr;
+    if (image && image->Picture().isNull())
+        image->SetPicture(
+            QPixmap(QStringLiteral(":/images/") + image->objectName() + QStringLiteral(".png")));
 }
 
 void TfrmMain::nbkMainMouseMove(QObject*, Qt::KeyboardModifiers, int, int)
@@ -489,7 +519,7 @@ void TfrmMain::SaveValuesAtExit()
 // that can never be closed would be worse than one lost save.
 void TfrmMain::FormClose(QObject* Sender, runtime::TCloseAction& Action)
 {
-    runtime::Application().HelpCommand(HelpQuit, 0);
+    runtime::Application().HelpCommand(runtime::HELP_QUIT, 0);
     Action = runtime::TCloseAction::caFree;
     try {
         SaveValuesAtExit();
@@ -513,7 +543,7 @@ void TfrmMain::btnExitClick(QObject*)
 
 void TfrmMain::MnuHelpContentsClick(QObject*)
 {
-    runtime::Application().HelpCommand(HelpContents, 0);
+    runtime::Application().HelpCommand(runtime::HELP_CONTENTS, 0);
 }
 
 // The first row that names the sender sets the launcher's address; the
@@ -585,11 +615,6 @@ void TfrmMain::ShowDisclaimer(QObject*)
 {
     repaint();
     RunDialog(dialogs::frmDisclaim, new dialogs::TfrmDisclaim);
-}
-
-bool TfrmMain::event(QEvent* event)
-{
-    return TForm::event(event);
 }
 
 } // namespace quorvant::app

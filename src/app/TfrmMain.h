@@ -57,6 +57,7 @@ public:
 
     void ApplyCompositionLook();
 
+    void nbkMainPageChanged(QObject* Sender, int Index);
     void nbkMainMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void statusBarMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void statusBarPanelClick(QObject* Sender, controls::TStatusPanel* Panel, Qt::MouseButton Button,
@@ -75,11 +76,12 @@ protected:
     void FormClose(QObject* Sender, runtime::TCloseAction& Action) override;
     void FormDestroy(QObject* Sender) override;
     void CreateParams(runtime::TCreateParams& params) override;
-    bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ArrangeWindow();
+    // Names each field of the calculator page by its caption label.
+    void LinkCaptions();
     void DescribeOnlineItems();
     void DescribeStatusPanels();
     void DescribePromotionalPages();

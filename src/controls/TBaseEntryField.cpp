@@ -1,5 +1,6 @@
 #include "controls/TBaseEntryField.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -11,13 +12,16 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <utility>
 
 #include "controls/EntryCommands.h"
 #include "controls/NumericFieldModel.h"
+#include "controls/TControlsAccessibleFactory.h"
 #include "controls/TEntryController.h"
 #include "controls/TKeyCodes.h"
 #include "platform/Platform.h"
 #include "runtime/Guard.h"
+#include "runtime/TAccessibleEvents.h"
 
 namespace quorvant::controls {
 
@@ -87,6 +91,7 @@ bool IsSelectAllCommand(int c)
 
 TBaseEntryField::TBaseEntryField(QWidget* parent) : QWidget(parent)
 {
+    TControlsAccessibleFactory::Install();
     FocusLoserRecorder::Instance();
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -208,9 +213,25 @@ void TBaseEntryField::Refuse()
         platform::ThePlatform().MessageBeep();
 }
 
+void TBaseEntryField::NotifyTextChange()
+{
+    // As assistive technology reads it: without the pad blanks.
+    const QString now = efDrawnText().trimmed();
+    if (now == announcedText_)
+        return;
+    const QString old = std::exchange(announcedText_, now);
+    if (!runtime::TAccessibleEvents::Wanted())
+        return;
+    QAccessibleTextUpdateEvent text(this, 0, old, now);
+    runtime::TAccessibleEvents::Send(text);
+    QAccessibleValueChangeEvent value(this, efValue());
+    runtime::TAccessibleEvents::Send(value);
+}
+
 void TBaseEntryField::TextChangedByUser()
 {
     modified_ = true;
+    NotifyTextChange();
     update();
     emit OnChange(this);
 }
@@ -223,8 +244,10 @@ std::uint16_t TBaseEntryField::RunValidation(bool writeBack)
         code = vcRequired;
     else
         code = efValidate(writeBack);
-    if (writeBack && code == 0)
+    if (writeBack && code == 0) {
+        NotifyTextChange();
         update();
+    }
     if (!inUserValidation_) {
         inUserValidation_ = true;
         runtime::Guarded(this, [&] { emit OnUserValidation(this, code); });
@@ -388,6 +411,7 @@ void TBaseEntryField::ProcessCommand(int command)
     case ccRestore:
         efRestore();
         modified_ = false;
+        NotifyTextChange();
         update();
         emit OnChange(this);
         return;
@@ -429,6 +453,7 @@ void TBaseEntryField::ProcessCommand(int command)
     // Stepping is a user edit as well: it marks the field and fires OnChange.
     if (efDisplayText() != before)
         TextChangedByUser();
+    NotifyTextChange();
     RestartCaret();
     update();
 }
@@ -587,6 +612,7 @@ void TBaseEntryField::focusOutEvent(QFocusEvent* e)
     passingThrough_ = false;
     efDropSelection();
     efLeave();
+    NotifyTextChange();
     update();
     QPointer<TBaseEntryField> self(this);
     c.Post(this, [self] {

@@ -7,6 +7,7 @@
 
 #include <QBasicTimer>
 #include <QPointer>
+#include <QVariant>
 #include <QWidget>
 #include <cstdint>
 
@@ -90,6 +91,13 @@ public:
     bool HasSelection() const { return efHasSelection(); }
     // What is drawn, before alignment.
     QString DrawnText() const { return efDrawnText(); }
+    // The value as assistive technology reads it.
+    QVariant AccessibleValue() const { return efValue(); }
+
+    // The label that names the field (its caption beside it); none means
+    // the label is looked up by position.
+    QWidget* CaptionLabel() const { return captionLabel_; }
+    void SetCaptionLabel(QWidget* label) { captionLabel_ = label; }
 
     // The standard edit requests; they go through the key commands.
     void CopyToClipboard();
@@ -138,6 +146,11 @@ protected:
     virtual bool efEntryFull() const { return false; }
     virtual bool efUninitialized() const { return false; }
     virtual void efClearUninitialized() {}
+    virtual QVariant efValue() const { return efDrawnText(); }
+
+    // Tells assistive technology when the shown text has changed since it
+    // was last told; cheap when nothing changed.
+    void NotifyTextChange();
 
     // The validation with OnUserValidation; stores the code.
     std::uint16_t RunValidation(bool writeBack);
@@ -185,6 +198,8 @@ private:
     runtime::TColor colors_[6] = {runtime::clWindow, runtime::clGrayText,  runtime::clRed,
                                   runtime::clBlack,  runtime::clHighlight, runtime::clHighlightText};
     QPointer<TEntryController> controller_;
+    QPointer<QWidget> captionLabel_;
+    QString announcedText_;
 
     bool focused_ = false;
     bool modified_ = false;

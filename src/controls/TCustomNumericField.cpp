@@ -56,6 +56,7 @@ void TCustomNumericField::SetDataType(TNumericDataType type)
     if (type == DataType())
         return;
     model_.SetDataType(static_cast<NumericType>(type));
+    NotifyTextChange();
     update();
 }
 
@@ -64,6 +65,7 @@ void TCustomNumericField::SetPictureMask(const QString& mask)
     if (mask == PictureMask())
         return;
     model_.SetPictureMask(mask);
+    NotifyTextChange();
     update();
 }
 
@@ -161,6 +163,7 @@ void TCustomNumericField::SetUninitialized(bool value)
     if (value == uninitialized_)
         return;
     uninitialized_ = value;
+    NotifyTextChange();
     update();
 }
 
@@ -169,6 +172,7 @@ void TCustomNumericField::SetZeroDisplay(TZeroDisplay value)
     if (value == zeroDisplay_)
         return;
     zeroDisplay_ = value;
+    NotifyTextChange();
     update();
 }
 
@@ -177,6 +181,7 @@ void TCustomNumericField::SetZeroDisplayValue(double value)
     if (value == zeroDisplayValue_)
         return;
     zeroDisplayValue_ = value;
+    NotifyTextChange();
     update();
 }
 
@@ -222,7 +227,16 @@ void TCustomNumericField::SetNumberValue(double value)
     } else {
         SetInvalid(false);
     }
+    NotifyTextChange();
     update();
+}
+
+QVariant TCustomNumericField::efValue() const
+{
+    long double value = 0;
+    if (!model_.Convert(value))
+        return {};
+    return static_cast<double>(value);
 }
 
 void TCustomNumericField::SetAsString(const QString& text)
@@ -235,12 +249,14 @@ void TCustomNumericField::SetAsString(const QString& text)
         throw EEntryFieldError();
     model_.SetValue(value);
     SetModified(false);
+    NotifyTextChange();
     update();
 }
 
 void TCustomNumericField::ReloadIntl()
 {
     model_.SetIntl(TIntlSup::Instance());
+    NotifyTextChange();
     update();
 }
 
@@ -254,6 +270,7 @@ void TCustomNumericField::efStep(int step)
     setUpdatesEnabled(false);
     model_.Step(step);
     setUpdatesEnabled(true);
+    NotifyTextChange();
     update();
 }
 

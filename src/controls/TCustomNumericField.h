@@ -97,6 +97,8 @@ protected:
     bool efEntryFull() const override { return model_.EntryFull(); }
     bool efUninitialized() const override { return uninitialized_; }
     void efClearUninitialized() override { uninitialized_ = false; }
+    // The shown number, or nothing while the text is no number.
+    QVariant efValue() const override;
 
 private:
     void CheckRangeText(const QString& text, long double& value) const;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "controls/TControlsAccessibleFactory.h"
 #include "platform/Platform.h"
 #include "platform/UiRuntimeHooks.h"
 #include "runtime/Guard.h"
@@ -14,6 +15,7 @@ using runtime::TColor;
 
 TLinkLabel::TLinkLabel(QWidget* parent) : QLabel(parent)
 {
+    TControlsAccessibleFactory::Install();
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);

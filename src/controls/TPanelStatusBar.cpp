@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "controls/EStatusPanelError.h"
+#include "controls/TControlsAccessibleFactory.h"
 #include "platform/Platform.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
@@ -41,6 +42,7 @@ bool ThemesActive()
 
 TPanelStatusBar::TPanelStatusBar(QWidget* parent) : QWidget(parent), panels_(new TStatusPanels(this))
 {
+    TControlsAccessibleFactory::Install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(parent ? parent->width() : 200, 19);
@@ -52,7 +54,6 @@ TPanelStatusBar::TPanelStatusBar(QWidget* parent) : QWidget(parent), panels_(new
     connect(&scrollTimer_, &QTimer::timeout, this, &TPanelStatusBar::ScrollTick);
     lockKeyTimer_.setInterval(100);
     connect(&lockKeyTimer_, &QTimer::timeout, this, &TPanelStatusBar::LockKeyTick);
-    lockKeyTimer_.start();
     FollowParentBottom();
 }
 
@@ -346,6 +347,18 @@ void TPanelStatusBar::mouseReleaseEvent(QMouseEvent* event)
     });
 }
 
+void TPanelStatusBar::ClickPanel(TStatusPanel* panel)
+{
+    if (!panel || panel->StatusBar() != this)
+        return;
+    const QPoint pos = panel->Rect().center();
+    runtime::Guarded(this, [&] {
+        current_ = panel;
+        emit OnPanelClick(this, panel, Qt::LeftButton, Qt::NoModifier, pos.x(), pos.y());
+        emit OnClick(this);
+    });
+}
+
 void TPanelStatusBar::mouseMoveEvent(QMouseEvent* event)
 {
     runtime::Guarded(this, [&] {
@@ -372,6 +385,15 @@ void TPanelStatusBar::UpdateScrollTimer()
         scrollTimer_.start();
     else if (!any)
         scrollTimer_.stop();
+    // The lock keys are polled only while a panel shows one: an idle bar
+    // without such a panel wakes nobody ten times a second.
+    bool lockKey = false;
+    for (int i = 0; i < panels_->Count() && !lockKey; ++i)
+        lockKey = panels_->Items(i)->PanelStyle() == TStatusPanel::apsLockKey;
+    if (lockKey && !lockKeyTimer_.isActive())
+        lockKeyTimer_.start();
+    else if (!lockKey)
+        lockKeyTimer_.stop();
 }
 
 void TPanelStatusBar::ScrollTick()

@@ -46,6 +46,8 @@ public:
     TStatusPanel* PanelByName(const QString& name) const;
     // The first panel whose part contains pos, or null.
     TStatusPanel* PanelAtPos(const QPoint& pos) const;
+    // A left click in the middle of the panel's part, from code: OnPanelClick, then OnClick.
+    void ClickPanel(TStatusPanel* panel);
     // The panel last found under the mouse.
     TStatusPanel* CurrentPanel() const { return current_; }
 

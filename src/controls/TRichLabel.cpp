@@ -1,5 +1,6 @@
 #include "controls/TRichLabel.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,10 +8,12 @@
 #include <QVariant>
 
 #include "controls/MarkupEngine.h"
+#include "controls/TControlsAccessibleFactory.h"
 #include "controls/TImageList.h"
 #include "controls/TPictureContainer.h"
 #include "platform/Platform.h"
 #include "runtime/Guard.h"
+#include "runtime/TAccessibleEvents.h"
 #include "runtime/TApplication.h"
 
 namespace quorvant::controls {
@@ -87,7 +90,10 @@ void VerticalGradient(QPainter& p, const QRect& area, const QColor& a, const QCo
 
 } // namespace
 
-TRichLabel::TRichLabel(QWidget* parent) : TGraphicControl(parent) {}
+TRichLabel::TRichLabel(QWidget* parent) : TGraphicControl(parent)
+{
+    TControlsAccessibleFactory::Install();
+}
 
 TRichLabel::~TRichLabel()
 {
@@ -125,6 +131,10 @@ QString TRichLabel::DisplayText() const
 void TRichLabel::MarkupChanged()
 {
     update();
+    if (runtime::TAccessibleEvents::Wanted()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        runtime::TAccessibleEvents::Send(event);
+    }
 }
 
 #define QV_SETTER(Name, Type, field)                                                                         \
@@ -466,8 +476,12 @@ void TRichLabel::mousePressEvent(QMouseEvent* event)
     TGraphicControl::mousePressEvent(event);
     const QPoint pos = event->position().toPoint();
     const QString target = AnchorAt(pos.x(), pos.y());
-    if (target.isEmpty())
-        return;
+    if (!target.isEmpty())
+        ClickAnchor(target);
+}
+
+void TRichLabel::ClickAnchor(const QString& target)
+{
     runtime::Guarded(this, [&] { emit OnAnchorClick(this, target); });
     // Only addresses and mail links go to the shell; a failure is not reported.
     if (target.contains(QLatin1String("://")) || target.contains(QLatin1String("mailto:")))

@@ -154,6 +154,8 @@ public:
 
     // The target of the anchor under X, Y (client coordinates), or "".
     QString AnchorAt(int X, int Y);
+    // What a click on an anchor with this target does.
+    void ClickAnchor(const QString& target);
     int HoveredAnchor() const { return hoverAnchor_; }
     QSize TextSize() const { return textSize_; }
 

@@ -1,7 +1,9 @@
 #include "controls/TStatusPanel.h"
 
 #include "controls/EStatusPanelError.h"
+#include "controls/TControlsAccessibleFactory.h"
 #include "controls/TPanelStatusBar.h"
+#include "controls/TStatusPanelAccessible.h"
 #include "controls/TStatusPanels.h"
 
 namespace quorvant::controls {
@@ -28,6 +30,7 @@ TStatusPanel::TStatusPanel(TStatusPanels* collection)
     : QObject(collection), collection_(collection), textStyle_(new TPanelTextStyle(this)),
       lockKeyStyle_(new TPanelLockKeyStyle(this)), progressStyle_(new TPanelProgressStyle(this))
 {
+    TControlsAccessibleFactory::Install();
 }
 
 TPanelStatusBar* TStatusPanel::StatusBar() const
@@ -221,6 +224,14 @@ void TStatusPanel::SetParentBiDiMode(bool parent)
         biDiMode_ = BiDiMode();
     parentBiDiMode_ = parent;
     Changed();
+}
+
+void TStatusPanel::SetText(const QString& text)
+{
+    if (text == Text())
+        return;
+    textStyle_->SetText(text);
+    TStatusPanelAccessible::TextChanged(this);
 }
 
 } // namespace quorvant::controls

@@ -89,7 +89,8 @@ public:
     void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
 
     QString Text() const { return textStyle_->Text(); }
-    void SetText(const QString& text) { textStyle_->SetText(text); }
+    // A changed text is announced to assistive technology.
+    void SetText(const QString& text);
     int Progress() const { return progressStyle_->Progress(); }
     void SetProgress(int value) { progressStyle_->SetProgress(value); }
     // The bar's reading order while ParentBiDiMode holds.

@@ -11,9 +11,11 @@
 
 #include "controls/EntryCommands.h"
 #include "controls/NotebookErrors.h"
+#include "controls/TControlsAccessibleFactory.h"
 #include "controls/TEntryController.h"
 #include "controls/TKeyCodes.h"
 #include "controls/TTabPage.h"
+#include "controls/TTabPageAccessible.h"
 #include "platform/UiRuntimeHooks.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
@@ -69,6 +71,7 @@ bool LetsMouseThrough(const QWidget* w)
 
 TTabNotebook::TTabNotebook(QWidget* parent) : QWidget(parent), activeTabFont_(font())
 {
+    TControlsAccessibleFactory::Install();
     // No click focus: a press on free page area must leave the focus where
     // it is; a press on a tab takes the focus explicitly.
     setFocusPolicy(Qt::TabFocus);
@@ -180,6 +183,7 @@ bool TTabNotebook::SwitchTo(int index)
         oldPage->hide();
 
     current_ = index;
+    TTabPageAccessible::PageChanged(oldPage, newPage);
     runtime::SetHint(this, newPage->Hint());
     update();
     emit OnPageChanged(this, index);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "controls/TControlsAccessibleFactory.h"
 #include "controls/TTabNotebook.h"
 #include "runtime/ControlProperties.h"
 
@@ -11,6 +12,7 @@ namespace quorvant::controls {
 
 TTabPage::TTabPage(QWidget* parent) : QWidget(parent)
 {
+    TControlsAccessibleFactory::Install();
     // Moves over the page's free area (and over labels that let them
     // through) belong to the notebook.
     setMouseTracking(true);

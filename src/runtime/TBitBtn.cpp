@@ -1,6 +1,7 @@
 #include "runtime/TBitBtn.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QStyleOptionButton>
@@ -79,6 +80,17 @@ QPixmap TBitBtn::CurrentGlyph() const
 {
     const int index = !isEnabled() ? 1 : isDown() ? 2 : 0;
     return GlyphImage(glyph_, numGlyphs_, index);
+}
+
+// Enter presses a focused button, as Space does, also outside dialogs.
+void TBitBtn::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        animateClick();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void TBitBtn::paintEvent(QPaintEvent*)

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QShowEvent>
+#include <QWindow>
 #include <stdexcept>
 
 #include "runtime/Guard.h"
@@ -182,6 +183,12 @@ int TForm::ShowModal()
     modal_ = true;
     modalResult_ = mrNone;
     setWindowModality(Qt::ApplicationModal);
+    // Ownerless all the same, the dialog belongs to the main window on the
+    // desktop: no taskbar entry of its own, kept above it.
+    if (TForm* owner = Application().MainForm(); owner && owner != this && owner->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(owner->windowHandle());
+    }
     show();
     raise();
     activateWindow();

@@ -1,9 +1,11 @@
 #include "runtime/TGraphicControl.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 #include "platform/UiRuntimeHooks.h"
 #include "runtime/Guard.h"
+#include "runtime/TRuntimeAccessibleFactory.h"
 
 namespace quorvant::runtime {
 
@@ -12,11 +14,17 @@ TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     platform::UiRuntimeHooks::SetNonWindowed(this);
+    TRuntimeAccessibleFactory::Install();
 }
 
 void TGraphicControl::Click()
 {
     Guarded(this, [this] { emit OnClick(this); });
+}
+
+bool TGraphicControl::ClickBound() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TGraphicControl::OnClick));
 }
 
 void TGraphicControl::mousePressEvent(QMouseEvent* event)

@@ -15,6 +15,8 @@ public:
 
     // Runs the click as a mouse click would (from code).
     virtual void Click();
+    // Whether a click does anything: some handler is bound to OnClick.
+    bool ClickBound() const;
 
 signals:
     void OnClick(QObject* Sender);

@@ -6,6 +6,7 @@
 
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
+#include "runtime/TLabelAccessible.h"
 
 namespace quorvant::runtime {
 
@@ -19,6 +20,7 @@ void TLabel::SetCaption(const QString& caption)
     UpdateShortcut();
     AdjustBounds();
     update();
+    TLabelAccessible::CaptionChanged(this);
 }
 
 void TLabel::SetAlignment(TAlignment alignment)

@@ -378,6 +378,10 @@ TEST_F(MainWindow, PromotionalPagesLinkTheirProductsWithTheirOwnReferrals)
                                                    QString::fromUtf8(online::Page2Product.name.data()));
     EXPECT_TRUE(runtime::ShowHint(w.imgScreenshot2));
     EXPECT_FALSE(runtime::ShowHint(w.btnReset));
+    EXPECT_TRUE(w.imgScreenshot2->Picture().isNull()) << "decoded only when its page shows";
+    w.nbkMain->SetPageIndex(1);
+    w.nbkMain->SetPageIndex(2);
+    EXPECT_EQ(w.imgScreenshot2->Picture().size(), QSize(300, 217));
     EXPECT_EQ(w.imgScreenshot2->size(), QSize(300, 217));
     EXPECT_EQ(w.imgScreenshot3->size(), QSize(300, 246));
 }
@@ -499,4 +503,23 @@ TEST_F(MainWindow, TheWindowKeepsItsSizeAndHasNoMaximiseButton)
     EXPECT_EQ(w.ClientArea->height(), 406);
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+TEST_F(MainWindow, ToolbarHintsLandInTheHintPanelWithoutTooltips)
+{
+    TfrmMain& w = Open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    auto* hintPanel = w.statusBar->Panels()->Items(1);
+    QTest::mouseMove(w.Label1, {1, 1}); // Qt drops a move to where the mouse already is
+    runtime::Application().RunIdleStep();
+    QTest::mouseMove(w.btnReset, {5, 5});
+    runtime::Application().RunIdleStep();
+    EXPECT_EQ(hintPanel->Text(), " Reset Default Values ...");
+    QTest::mouseMove(w.btnUpdate, {5, 5});
+    runtime::Application().RunIdleStep();
+    EXPECT_EQ(hintPanel->Text(), " Check for New Version ...");
+
+    // The toolbar shows no tooltips: the window's own hint display is off.
+    QTest::qWait(600);
+    EXPECT_FALSE(runtime::Application().HintShowing());
 }

@@ -1,8 +1,11 @@
+#include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QEventLoop>
 #include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "controls/EInvalidPanelOperation.h"
@@ -403,4 +406,42 @@ TEST(PanelStatusBar, OwnerDrawnPanelPaintsThroughOnDrawPanel)
     bar.render(&image);
     EXPECT_EQ(seen, p);
     EXPECT_EQ(image.pixelColor(100, 10), QColor(Qt::magenta));
+}
+
+namespace {
+// Runs the event loop for ms milliseconds and counts its wake-ups.
+int WakeupsDuring(int ms)
+{
+    int wakeups = 0;
+    auto* dispatcher = QAbstractEventDispatcher::instance();
+    const auto counter = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, [&] { ++wakeups; });
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    QObject::disconnect(counter);
+    return wakeups;
+}
+} // namespace
+
+TEST(PanelStatusBar, PollsLockKeysOnlyWhileAPanelShowsOne)
+{
+    TPanelStatusBar bar;
+    TStatusPanel* p = bar.Panels()->Add();
+    int asked = 0;
+    bar.LockKeyState = [&](controls::TPanelLockKeyStyle::TLockKeyType) {
+        ++asked;
+        return true;
+    };
+    bar.show();
+    QApplication::processEvents();
+    EXPECT_LT(WakeupsDuring(550), 3); // a polling bar would wake five times
+
+    p->SetPanelStyle(TStatusPanel::apsLockKey);
+    WakeupsDuring(250);
+    EXPECT_GE(asked, 1);
+
+    p->SetPanelStyle(TStatusPanel::apsText);
+    const int before = asked;
+    WakeupsDuring(250);
+    EXPECT_EQ(asked, before);
 }

@@ -101,3 +101,19 @@ TEST_F(AboutDialog, EscapeDoesNothingAndOkEndsTheModalRun)
     });
     EXPECT_FALSE(dialog->isVisible());
 }
+
+TEST_F(AboutDialog, EnterAndTheAcceleratorsPressTheButtons)
+{
+    ShowAnd([this] {
+        QTest::keyClick(dialog->btnClose, Qt::Key_Return);
+        QTest::qWait(300); // the pressed look lasts a moment before the click
+        EXPECT_NE(dialog->ModalResult(), runtime::mrNone);
+    });
+    auto& shell = CurrentPlatform().shellRequests;
+    shell.clear();
+    dialog->show();
+    QTest::keyClick(dialog, Qt::Key_L, Qt::AltModifier);
+    QTest::qWait(300);
+    ASSERT_EQ(shell.size(), 1u);
+    EXPECT_EQ(shell[0].file, "/opt/quorvant/License.txt");
+}

@@ -1,0 +1,33 @@
+#include "runtime/TAccessibleEvents.h"
+
+#include <QAccessible>
+
+namespace quorvant::runtime {
+
+namespace {
+TAccessibleEvents::Listener& TheListener()
+{
+    static TAccessibleEvents::Listener listener;
+    return listener;
+}
+} // namespace
+
+void TAccessibleEvents::SetListener(Listener listener)
+{
+    TheListener() = std::move(listener);
+}
+
+bool TAccessibleEvents::Wanted()
+{
+    return TheListener() || QAccessible::isActive();
+}
+
+void TAccessibleEvents::Send(QAccessibleEvent& event)
+{
+    if (const Listener& listener = TheListener())
+        listener(&event);
+    if (QAccessible::isActive())
+        QAccessible::updateAccessibility(&event);
+}
+
+} // namespace quorvant::runtime
