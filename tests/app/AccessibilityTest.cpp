@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "app/MainWindowFixture.h"
 #include "app/OnlineAddresses.h"
 #include "app/TfrmMain.h"
 #include "controls/TNumericField.h"
@@ -26,11 +27,6 @@ using quorvant::testing::FreshPlatform;
 using quorvant::testing::TempFolder;
 
 namespace {
-
-std::intptr_t IgnoreHelp(platform::WindowHandle, const char*, unsigned, std::intptr_t)
-{
-    return 1;
-}
 
 QString Str(std::string_view s)
 {
@@ -103,31 +99,17 @@ void Record(QAccessibleEvent* event)
     heard.push_back({event->type(), event->object(), event->child(), text});
 }
 
-class Accessibility : public ::testing::Test {
+class Accessibility : public quorvant::testing::MainWindowFixture {
 protected:
     void SetUp() override
     {
-        auto& os = FreshPlatform();
-        os.configFolder = folder.Path();
-        os.programFilePath = "/opt/quorvant/quorvant";
-        os.Libraries().Register(runtime::HtmlHelpLibrary,
-                                {{runtime::HtmlHelpEntryA, reinterpret_cast<void*>(&IgnoreHelp)},
-                                 {runtime::HtmlHelpEntryW, reinterpret_cast<void*>(&IgnoreHelp)}});
+        MainWindowFixture::SetUp();
         heard.clear();
     }
     void TearDown() override
     {
         Listen(false);
-        if (form)
-            form->Free();
-    }
-    TfrmMain& Open()
-    {
-        form = new TfrmMain;
-        form->show();
-        QApplication::setActiveWindow(form);
-        QApplication::processEvents();
-        return *form;
+        MainWindowFixture::TearDown();
     }
     static void Listen(bool on)
     {
@@ -140,9 +122,6 @@ protected:
                 return true;
         return false;
     }
-
-    TempFolder folder;
-    TfrmMain* form = nullptr;
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "app/MainWindowFixture.h"
 #include "app/OnlineAddresses.h"
 #include "app/TfrmMain.h"
 #include "runtime/ControlProperties.h"
@@ -30,50 +31,8 @@ using quorvant::testing::WriteFile;
 
 namespace {
 
-struct HelpCall {
-    unsigned command;
-    std::intptr_t data;
-};
-std::vector<HelpCall> helpCalls;
-
-std::intptr_t RecordHelp(platform::WindowHandle, const char*, unsigned command, std::intptr_t data)
-{
-    helpCalls.push_back({command, data});
-    return 1;
-}
-
-class MainWindow : public ::testing::Test {
+class MainWindow : public quorvant::testing::MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        auto& os = FreshPlatform();
-        os.configFolder = folder.Path();
-        os.programFilePath = "/opt/quorvant/quorvant";
-        helpCalls.clear();
-        os.Libraries().Register(runtime::HtmlHelpLibrary,
-                                {{runtime::HtmlHelpEntryA, reinterpret_cast<void*>(&RecordHelp)},
-                                 {runtime::HtmlHelpEntryW, reinterpret_cast<void*>(&RecordHelp)}});
-    }
-    void TearDown() override
-    {
-        if (form)
-            form->Free();
-    }
-
-    std::string SettingsPath() const { return folder / "Quorvant/quorvant.ini"; }
-    void WriteSettings(const std::string& text)
-    {
-        ::mkdir((folder / "Quorvant").c_str(), 0755);
-        WriteFile(SettingsPath(), text);
-    }
-    TfrmMain& Open()
-    {
-        form = new TfrmMain;
-        form->show();
-        QApplication::setActiveWindow(form);
-        QApplication::processEvents();
-        return *form;
-    }
     void Leave(controls::TNumericField* from, QWidget* to)
     {
         from->setFocus();
@@ -81,16 +40,6 @@ protected:
         to->setFocus();
         QApplication::processEvents();
     }
-    bool HelpContextShown(int context) const
-    {
-        for (const auto& call : helpCalls)
-            if (call.command == runtime::HH_HELP_CONTEXT && call.data == context)
-                return true;
-        return false;
-    }
-
-    TempFolder folder;
-    TfrmMain* form = nullptr;
 };
 
 } // namespace
