@@ -23,9 +23,10 @@ def _free_displays():
 
 
 class Desktop:
-    """One Xvfb server; programs started on it share the clipboard."""
+    """One Xvfb server with a window manager (openbox) on it, as on a user's
+    desktop; programs started on it share the clipboard."""
 
-    def __init__(self):
+    def __init__(self, window_manager=True):
         # Xvfb writes its display number to the pipe once it accepts
         # connections, and closes it unsaid when the number was taken in the
         # meantime (another session's server): then the next one is tried.
@@ -46,8 +47,33 @@ class Desktop:
         self.number, self.server = number, server
         self.display = f":{self.number}"
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
+        self.window_manager = None
+        if window_manager:
+            self._start_window_manager()
+
+    def _start_window_manager(self):
+        # An empty config folder: openbox's defaults, whatever the user has.
+        self.wm_home = tempfile.mkdtemp(prefix="quorvant-wm-")
+        env = dict(self.env, HOME=self.wm_home, XDG_CONFIG_HOME=self.wm_home)
+        self.window_manager = subprocess.Popen(["openbox", "--sm-disable"], env=env,
+                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # It has taken over once it owns the screen's window-manager selection.
+        deadline = time.time() + 10
+        while time.time() < deadline:
+            if self.window_manager.poll() is not None:
+                raise RuntimeError("openbox ended at start")
+            out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                 capture_output=True, text=True, timeout=10).stdout
+            if "window id" in out:
+                return
+            time.sleep(0.05)
+        raise RuntimeError("openbox did not take over the screen")
 
     def close(self):
+        if self.window_manager is not None:
+            self.window_manager.terminate()
+            self.window_manager.wait(timeout=10)
+            shutil.rmtree(self.wm_home, ignore_errors=True)
         self.server.send_signal(signal.SIGTERM)
         self.server.wait(timeout=10)
 
@@ -159,8 +185,8 @@ class Program:
         self.focus()
 
     def focus(self):
-        # No window manager here: give the window the keyboard directly.
-        self.desktop.run("xdotool", "windowfocus", "--sync", self.window, check=False)
+        # As a person's click on the window would: raised and active.
+        self.desktop.run("xdotool", "windowactivate", "--sync", self.window, check=False)
         time.sleep(0.4)
 
     def pixels(self):
