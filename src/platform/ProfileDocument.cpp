@@ -122,8 +122,16 @@ std::uint32_t ProfileDocument::AppendText(std::string_view line)
     const auto offset = static_cast<std::uint32_t>(text_.size());
     text_ += line;
     text_ += "\r\n";
-    cachedRange_.reset();
     return offset;
+}
+
+char ProfileDocument::FirstChar(std::size_t index) const
+{
+    // Blanks never include a line end, so this stays on the line.
+    std::size_t at = lines_[index];
+    while (at < text_.size() && IsBlank(text_[at]))
+        ++at;
+    return at < text_.size() ? static_cast<char>(std::tolower(static_cast<unsigned char>(text_[at]))) : '\n';
 }
 
 std::optional<ProfileDocument::Range> ProfileDocument::FindSection(std::string_view section) const
@@ -133,11 +141,14 @@ std::optional<ProfileDocument::Range> ProfileDocument::FindSection(std::string_v
         return *cachedRange_;
     std::optional<Range> found;
     for (std::size_t i = 0; i < lines_.size() && !found; ++i) {
+        // Most lines of a large file are keys: rejected on their first character.
+        if (FirstChar(i) != '[')
+            continue;
         const auto name = HeaderName(Line(i));
         if (!name || !SameText(*name, wanted))
             continue;
         std::size_t end = i + 1;
-        while (end < lines_.size() && !HeaderName(Line(end)))
+        while (end < lines_.size() && (FirstChar(end) != '[' || !HeaderName(Line(end))))
             ++end;
         found = Range{i + 1, end};
     }
@@ -149,7 +160,10 @@ std::optional<ProfileDocument::Range> ProfileDocument::FindSection(std::string_v
 std::optional<std::size_t> ProfileDocument::FindKey(const Range& range, std::string_view key) const
 {
     const std::string_view wanted = Trim(key);
+    const char first = wanted.empty() ? '=' : static_cast<char>(std::tolower(static_cast<unsigned char>(wanted[0])));
     for (std::size_t i = range.begin; i < range.end; ++i) {
+        if (FirstChar(i) != first)
+            continue;
         const std::string_view line = Line(i);
         const auto equals = line.find('=');
         if (equals != std::string_view::npos && SameText(Trim(line.substr(0, equals)), wanted))
@@ -182,9 +196,12 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     if (!range) {
         lines_.push_back(AppendText("[" + OneLine(Trim(section)) + "]"));
         lines_.push_back(AppendText(entry));
+        // The remembered lookup (this section: none) is out of date.
+        cachedRange_ = std::optional<Range>(Range{lines_.size() - 1, lines_.size()});
         return;
     }
     if (const auto index = FindKey(*range, key)) {
+        // Same lines, same ranges: the remembered lookup still holds.
         lines_[*index] = AppendText(entry);
         return;
     }
@@ -194,6 +211,8 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
         --at;
     const std::uint32_t offset = AppendText(entry);
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), offset);
+    // The remembered lookup is this section's, one line longer now.
+    cachedRange_ = std::optional<Range>(Range{range->begin, range->end + 1});
 }
 
 } // namespace quorvant::platform

@@ -48,6 +48,8 @@ private:
     std::optional<std::size_t> FindKey(const Range& range, std::string_view key) const;
     // The line with its line end, as it is written.
     std::string_view RawLine(std::size_t index) const;
+    // The line's first non-blank character in lower case; '\n' for a blank line.
+    char FirstChar(std::size_t index) const;
     // Stores a written line (CR LF added) and returns its offset.
     std::uint32_t AppendText(std::string_view line);
 
