@@ -16,6 +16,13 @@ DEFAULTS_SHOWN = ["120,000.00", "10.0000", "30", "6.7500", "1,200.00", "1,200.00
 STARTUP_LIMIT = 1.0
 
 
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    # utime and stime, the 14th and 15th fields of the line.
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
 class HostileSettingsFile(DesktopTestCase):
 
     def prepare(self, make):
@@ -26,9 +33,15 @@ class HostileSettingsFile(DesktopTestCase):
         make(os.path.join(folder, "quorvant.ini"))
         return config
 
-    def start_and_check_inputs(self, config, shown=DEFAULTS_SHOWN):
+    def start_and_check_inputs(self, config, shown=DEFAULTS_SHOWN, cpu_limit=None):
         program = self.start(config_home=config)
-        self.assertLess(program.startup_seconds, STARTUP_LIMIT)
+        if cpu_limit is None:
+            self.assertLess(program.startup_seconds, STARTUP_LIMIT)
+        else:
+            # A large file takes its time to read; on a busy machine the
+            # clock runs on while others hold the cores, so the processor
+            # time spent until the window showed is what is held to a limit.
+            self.assertLess(cpu_seconds(program.process.pid), cpu_limit)
         # A file without a first-run marker: the welcome topic may have
         # opened; the keys go to the main window.
         program.focus()
@@ -60,7 +73,7 @@ class HostileSettingsFile(DesktopTestCase):
         config = self.prepare(make)
         shown = list(DEFAULTS_SHOWN)
         shown[3] = "7.5000"
-        program = self.start_and_check_inputs(config, shown)
+        program = self.start_and_check_inputs(config, shown, cpu_limit=STARTUP_LIMIT)
         self.close_normally(program)
         ours = settings_text(120000).replace("Interest=6.75\r\n", "")
         ours = ours[len("[LastValues]\r\n"):]
