@@ -15,6 +15,7 @@
 #include <set>
 
 #include "app/MainWindowFixture.h"
+#include "platform/ProfileFile.h"
 #include "runtime/ChmArchive.h"
 #include "runtime/ChmFixture.h"
 #include "runtime/THelpTextIndex.h"
@@ -156,6 +157,15 @@ TEST_F(HelpPages, TroubleshootingGivesThePlacesOfTheFieldsMasks)
     EXPECT_TRUE(text.contains(Number(percent.first) + " and " + Number(percent.second) + " for percentages"))
         << text.toStdString();
     EXPECT_TRUE(text.contains(Number(term.first) + " for the term")) << text.toStdString();
+}
+
+TEST_F(HelpPages, TheSettingsFileSizeLimitIsTheOneTheProgramKeeps)
+{
+    const QString limit = QString::number(platform::MaxProfileFileSize >> 20) + " MB";
+    for (const std::string page : {"/html/settings.htm", "/html/troubleshooting.htm"}) {
+        const QString text = Plain(Html(page));
+        EXPECT_TRUE(text.contains("larger than " + limit) || text.contains("up to " + limit)) << page;
+    }
 }
 
 TEST_F(HelpPages, TheMenusPageNamesTheSiteEveryOnlineCommandOpens)
