@@ -204,27 +204,6 @@ TEST_F(HelpPages, TheMenusPageNamesTheSiteEveryOnlineCommandOpens)
         EXPECT_TRUE(commands.count(command)) << "stale row " << command.toStdString();
 }
 
-TEST_F(HelpPages, EveryLinkAndPictureOfEveryPageIsInTheFile)
-{
-    static const QRegularExpression reference(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""),
-                                              QRegularExpression::CaseInsensitiveOption);
-    int pages = 0;
-    for (const auto& entry : help->Entries()) {
-        if (!entry.ends_with(".htm"))
-            continue;
-        ++pages;
-        const QUrl base(QString::fromStdString("chm:" + entry));
-        for (auto it = reference.globalMatch(Html(entry)); it.hasNext();) {
-            const QUrl target = base.resolved(QUrl(it.next().captured(1)));
-            if (target.scheme() != "chm")
-                continue;
-            EXPECT_TRUE(help->Contains(target.path().toStdString()))
-                << entry << " refers to " << target.path().toStdString();
-        }
-    }
-    EXPECT_GE(pages, 9);
-}
-
 TEST_F(HelpPages, TheToolbarPictureShowsFlatButtonsAsTheProgramDoes)
 {
     // A framed button has edges as tall as the button; a flat one only its
