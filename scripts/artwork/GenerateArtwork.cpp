@@ -590,17 +590,13 @@ QImage EquityScreenshot()
 QImage HelpToolbar(const std::array<QImage, 5>& glyphs)
 {
     // The toolbar as the help shows it: four buttons, a gap, the exit button.
+    // The buttons are flat, as in the program: a glyph on the bar, no frame
+    // until the mouse is over one.
     QImage image = Canvas(200, 32, QColor(212, 208, 200));
     Paint(
         image,
         [&](QPainter& p) {
             auto button = [&](int x, const QImage& glyph) {
-                p.setPen(Qt::white);
-                p.drawLine(x, 3, x + 25, 3);
-                p.drawLine(x, 3, x, 28);
-                p.setPen(QColor(128, 128, 128));
-                p.drawLine(x + 25, 3, x + 25, 28);
-                p.drawLine(x, 28, x + 25, 28);
                 QImage masked = glyph.convertToFormat(QImage::Format_ARGB32);
                 for (int y = 0; y < masked.height(); ++y)
                     for (int x2 = 0; x2 < masked.width(); ++x2)

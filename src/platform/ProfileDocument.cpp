@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <stdexcept>
 
 #include "platform/ProfileFile.h"
 
@@ -57,51 +58,113 @@ std::string OneLine(std::string_view s)
 
 ProfileDocument ProfileDocument::Parse(std::string_view text)
 {
+    return Adopt(std::string(text));
+}
+
+ProfileDocument ProfileDocument::Adopt(std::string owned)
+{
+    if (owned.size() > MaxTextSize)
+        throw std::length_error("profile text too large");
     ProfileDocument doc;
+    doc.text_ = std::move(owned);
+    doc.readSize_ = doc.text_.size();
+    const std::string_view text = doc.text_;
+    doc.lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < text.size()) {
-        auto end = text.find('\n', start);
+        doc.lines_.push_back(static_cast<std::uint32_t>(start));
+        const auto end = text.find('\n', start);
         if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        doc.lines_.emplace_back(line);
+            break;
         start = end + 1;
     }
     return doc;
 }
 
+std::string_view ProfileDocument::RawLine(std::size_t index) const
+{
+    const std::size_t start = lines_[index];
+    // The file's last line may have no end; written lines always have one.
+    const std::size_t limit = start < readSize_ ? readSize_ : text_.size();
+    const auto end = std::string_view(text_).find('\n', start);
+    const std::size_t stop = end == std::string_view::npos || end >= limit ? limit : end + 1;
+    return std::string_view(text_).substr(start, stop - start);
+}
+
+std::string_view ProfileDocument::Line(std::size_t index) const
+{
+    std::string_view line = RawLine(index);
+    if (!line.empty() && line.back() == '\n')
+        line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
+}
+
 std::string ProfileDocument::Serialize() const
 {
     std::string out;
-    for (const auto& line : lines_) {
+    out.reserve(text_.size() + 2);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const std::string_view line = RawLine(i);
         out += line;
-        out += "\r\n";
+        if (line.empty() || line.back() != '\n')
+            if (i + 1 < lines_.size())
+                out += "\r\n";
     }
     return out;
+}
+
+std::uint32_t ProfileDocument::AppendText(std::string_view line)
+{
+    if (text_.size() + line.size() + 2 > MaxTextSize)
+        throw std::length_error("profile text too large");
+    const auto offset = static_cast<std::uint32_t>(text_.size());
+    text_ += line;
+    text_ += "\r\n";
+    return offset;
+}
+
+char ProfileDocument::FirstChar(std::size_t index) const
+{
+    // Blanks never include a line end, so this stays on the line.
+    std::size_t at = lines_[index];
+    while (at < text_.size() && IsBlank(text_[at]))
+        ++at;
+    return at < text_.size() ? static_cast<char>(std::tolower(static_cast<unsigned char>(text_[at]))) : '\n';
 }
 
 std::optional<ProfileDocument::Range> ProfileDocument::FindSection(std::string_view section) const
 {
     const std::string_view wanted = Trim(section);
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = HeaderName(lines_[i]);
+    if (cachedRange_ && SameText(cachedName_, wanted))
+        return *cachedRange_;
+    std::optional<Range> found;
+    for (std::size_t i = 0; i < lines_.size() && !found; ++i) {
+        // Most lines of a large file are keys: rejected on their first character.
+        if (FirstChar(i) != '[')
+            continue;
+        const auto name = HeaderName(Line(i));
         if (!name || !SameText(*name, wanted))
             continue;
         std::size_t end = i + 1;
-        while (end < lines_.size() && !HeaderName(lines_[end]))
+        while (end < lines_.size() && (FirstChar(end) != '[' || !HeaderName(Line(end))))
             ++end;
-        return Range{i + 1, end};
+        found = Range{i + 1, end};
     }
-    return std::nullopt;
+    cachedName_ = wanted;
+    cachedRange_ = found;
+    return found;
 }
 
 std::optional<std::size_t> ProfileDocument::FindKey(const Range& range, std::string_view key) const
 {
     const std::string_view wanted = Trim(key);
+    const char first = wanted.empty() ? '=' : static_cast<char>(std::tolower(static_cast<unsigned char>(wanted[0])));
     for (std::size_t i = range.begin; i < range.end; ++i) {
-        const std::string_view line = lines_[i];
+        if (FirstChar(i) != first)
+            continue;
+        const std::string_view line = Line(i);
         const auto equals = line.find('=');
         if (equals != std::string_view::npos && SameText(Trim(line.substr(0, equals)), wanted))
             return i;
@@ -117,7 +180,7 @@ std::optional<std::string> ProfileDocument::Get(std::string_view section, std::s
     const auto index = FindKey(*range, key);
     if (!index)
         return std::nullopt;
-    const std::string_view line = lines_[*index];
+    const std::string_view line = Line(*index);
     std::string_view value = Trim(line.substr(line.find('=') + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
@@ -131,19 +194,25 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     const std::string entry = OneLine(Trim(key)) + "=" + OneLine(value);
     const auto range = FindSection(section);
     if (!range) {
-        lines_.push_back("[" + OneLine(Trim(section)) + "]");
-        lines_.push_back(entry);
+        lines_.push_back(AppendText("[" + OneLine(Trim(section)) + "]"));
+        lines_.push_back(AppendText(entry));
+        // The remembered lookup (this section: none) is out of date.
+        cachedRange_ = std::optional<Range>(Range{lines_.size() - 1, lines_.size()});
         return;
     }
     if (const auto index = FindKey(*range, key)) {
-        lines_[*index] = entry;
+        // Same lines, same ranges: the remembered lookup still holds.
+        lines_[*index] = AppendText(entry);
         return;
     }
     // After the section's last non-blank line, so blank separators stay below.
     std::size_t at = range->end;
-    while (at > range->begin && Trim(lines_[at - 1]).empty())
+    while (at > range->begin && Trim(Line(at - 1)).empty())
         --at;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), entry);
+    const std::uint32_t offset = AppendText(entry);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), offset);
+    // The remembered lookup is this section's, one line longer now.
+    cachedRange_ = std::optional<Range>(Range{range->begin, range->end + 1});
 }
 
 } // namespace quorvant::platform

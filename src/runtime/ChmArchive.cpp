@@ -142,6 +142,9 @@ ChmArchive::SystemRecord ChmArchive::ParseSystemRecord(const std::string& bytes)
         case 0:
             record.contentsFile = CString(bytes, at, length);
             break;
+        case 1:
+            record.indexFile = CString(bytes, at, length);
+            break;
         case 2:
             record.defaultTopic = CString(bytes, at, length);
             break;
@@ -187,6 +190,16 @@ void ChmArchive::ReadSystemRecord()
     title_ = record.title;
     if (!record.contentsFile.empty() && Contains(record.contentsFile))
         contentsFile_ = NormalisePath(record.contentsFile);
+    if (!record.indexFile.empty() && Contains(record.indexFile)) {
+        indexFile_ = NormalisePath(record.indexFile);
+    } else {
+        // Not every compiler records the index: the one stored index file.
+        for (const auto& entry : Entries())
+            if (entry.size() > 4 && entry.compare(entry.size() - 4, 4, ".hhk") == 0) {
+                indexFile_ = entry;
+                break;
+            }
+    }
     if (auto topic = ResolveRecordedTopic(record.defaultTopic))
         defaultTopic_ = *topic;
 }

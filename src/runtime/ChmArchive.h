@@ -43,6 +43,8 @@ public:
     const std::string& Title() const { return title_; }
     // The table of contents (sitemap) file, empty when there is none.
     const std::string& ContentsFile() const { return contentsFile_; }
+    // The keyword index (sitemap) file, empty when there is none.
+    const std::string& IndexFile() const { return indexFile_; }
 
     // The topic mapped to a context number, as an existing archive path.
     std::optional<std::string> TopicForContext(std::uint32_t context) const;
@@ -59,6 +61,7 @@ public:
         std::string defaultTopic;
         std::string title;
         std::string contentsFile;
+        std::string indexFile;
     };
     static SystemRecord ParseSystemRecord(const std::string& bytes);
     // Context number -> recorded topic name, from the pairs and the string
@@ -80,6 +83,7 @@ private:
     std::string defaultTopic_;
     std::string title_;
     std::string contentsFile_;
+    std::string indexFile_;
     std::map<std::uint32_t, std::string> contexts_;
 };
 

@@ -2,6 +2,9 @@
 // The help viewer window: one per help file, showing the file's topics,
 // following links between them and showing their pictures, all read from
 // the compiled help file. Links that leave the file go to the desktop.
+// Beside the page: the file's contents, its keyword index and a full-text
+// search over its pages. Escape and Ctrl+W close the window; a window opened
+// again for the same file comes back where the last one was closed.
 
 #include <QList>
 #include <QUrl>
@@ -10,14 +13,19 @@
 #include <memory>
 #include <string>
 
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
 class QTextBrowser;
 class QToolButton;
 
 namespace quorvant::runtime {
 
 class ChmArchive;
+class THelpTextIndex;
 
 class THtmlHelpViewer : public QWidget {
     Q_OBJECT
@@ -48,12 +56,33 @@ public:
     std::string CurrentTopic() const;
     QTextBrowser* Browser() const { return browser_; }
     QListWidget* Contents() const { return contents_; }
+    // The tabs beside the page: contents, index, search.
+    QTabWidget* Navigation() const { return navigation_; }
+    QLineEdit* IndexFilter() const { return indexFilter_; }
+    QListWidget* Index() const { return index_; }
+    QLineEdit* SearchText() const { return searchText_; }
+    QPushButton* SearchButton() const { return searchButton_; }
+    QListWidget* SearchResults() const { return searchResults_; }
 
     static QUrl TopicUrl(const std::string& topic);
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     THtmlHelpViewer(QWidget* caller, std::unique_ptr<ChmArchive> archive);
+    QWidget* BuildNavigation();
     void BuildContents();
+    void BuildIndex();
+    // Selects the first keyword that starts with the filter's text (else
+    // the first that holds it).
+    void IndexFilterEdited(const QString& text);
+    void ShowSelectedKeyword();
+    void Search();
+    // Where the window, its divider and its tabs stand, kept for the next
+    // window of the same file, and put back.
+    void RememberPlace() const;
+    void RestorePlace();
     void FollowLink(const QUrl& url);
     void ContentsItemActivated(QListWidgetItem* item);
     void UpdateButtons();
@@ -63,6 +92,14 @@ private:
     std::unique_ptr<ChmArchive> archive_;
     QTextBrowser* browser_ = nullptr;
     QListWidget* contents_ = nullptr;
+    QTabWidget* navigation_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QLineEdit* indexFilter_ = nullptr;
+    QListWidget* index_ = nullptr;
+    QLineEdit* searchText_ = nullptr;
+    QPushButton* searchButton_ = nullptr;
+    QListWidget* searchResults_ = nullptr;
+    std::unique_ptr<THelpTextIndex> textIndex_;
     QToolButton* back_ = nullptr;
     QToolButton* forward_ = nullptr;
     QToolButton* home_ = nullptr;

@@ -6,9 +6,11 @@
 namespace quorvant {
 
 IniFile::IniFile(std::string path, char decimalSeparator)
-    : path_(std::move(path)), decimalSeparator_(decimalSeparator),
-      document_(platform::ReadProfileDocument(path_))
+    : path_(std::move(path)), decimalSeparator_(decimalSeparator)
 {
+    platform::ProfileRead read = platform::ReadProfileDocument(path_);
+    document_ = std::move(read.document);
+    mayReplace_ = read.mayReplace;
 }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
@@ -41,7 +43,7 @@ void IniFile::WriteString(const std::string& section, const std::string& key, co
 
 void IniFile::UpdateFile()
 {
-    if (!platform::ReplaceProfileDocument(path_, document_))
+    if (!mayReplace_ || !platform::ReplaceProfileDocument(path_, document_))
         throw SettingsWriteError(path_);
 }
 

@@ -19,7 +19,9 @@ public:
 
 class IniFile {
 public:
-    // A missing or unreadable file is not an error: it reads as empty.
+    // A missing or unreadable file is not an error: it reads as empty. A file
+    // that exists but was not read whole (too large, not readable) is never
+    // replaced: UpdateFile fails instead of losing its contents.
     IniFile(std::string path, char decimalSeparator);
 
     const std::string& FileName() const { return path_; }
@@ -36,14 +38,16 @@ public:
     void WriteReal(const std::string& section, const std::string& key, double value);
     void WriteFlag(const std::string& section, const std::string& key, bool value);
 
-    // Replaces the file with everything written so far; SettingsWriteError
-    // when that fails, and the file is then as it was.
+    // Replaces the file with everything written so far (every line it held
+    // kept as it was); SettingsWriteError when that fails, and the file is
+    // then as it was.
     void UpdateFile();
 
 private:
     std::string path_;
     char decimalSeparator_;
     platform::ProfileDocument document_;
+    bool mayReplace_ = true;
 };
 
 } // namespace quorvant

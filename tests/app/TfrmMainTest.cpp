@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "app/MainWindowFixture.h"
 #include "app/OnlineAddresses.h"
 #include "app/TfrmMain.h"
+#include "platform/ProfileFile.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
 #include "runtime/HtmlHelpApi.h"
@@ -191,6 +193,28 @@ TEST_F(MainWindow, AFailedSaveReportsTheGeneralMessageAndStillCloses)
     ASSERT_EQ(CurrentPlatform().messageBoxes.size(), 1u);
     EXPECT_EQ(CurrentPlatform().messageBoxes[0].text, app::GeneralFailureMessage());
     EXPECT_EQ(ReadFile(SettingsPath()), "[LastValues]\r\nInterest=8\r\n[GeneralValues]\r\nRun=1\r\n");
+}
+
+TEST_F(MainWindow, ASettingsFileOverTheSizeLimitIsNeitherReadNorOverwritten)
+{
+    const std::string head = "[LastValues]\r\nInterest=8\r\n[GeneralValues]\r\nRun=1\r\n";
+    WriteSettings(head);
+    const auto size = static_cast<off_t>(platform::MaxProfileFileSize) + 1;
+    ASSERT_EQ(::truncate(SettingsPath().c_str(), size), 0);
+    TfrmMain& w = Open();
+    EXPECT_DOUBLE_EQ(w.edtInterest->NumberValue(), 6.75);
+    QPointer<TfrmMain> alive(&w);
+    w.Close();
+    form = nullptr;
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+    ASSERT_EQ(CurrentPlatform().messageBoxes.size(), 1u);
+    EXPECT_EQ(CurrentPlatform().messageBoxes[0].text, app::GeneralFailureMessage());
+    struct stat st {};
+    ASSERT_EQ(::stat(SettingsPath().c_str(), &st), 0);
+    EXPECT_EQ(st.st_size, size);
+    EXPECT_EQ(ReadFile(SettingsPath()).substr(0, head.size()), head);
 }
 
 TEST_F(MainWindow, GoOnlineOpensTheAddressOfEachSender)

@@ -49,7 +49,18 @@ class Desktop:
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
         self.window_manager = None
         if window_manager:
-            self._start_window_manager()
+            try:
+                self._start_window_manager()
+            except BaseException:
+                # Nobody will close a desktop that never came up: its
+                # server and window manager must not outlive the test.
+                if self.window_manager is not None:
+                    self.window_manager.kill()
+                    self.window_manager.wait()
+                    shutil.rmtree(self.wm_home, ignore_errors=True)
+                self.server.kill()
+                self.server.wait()
+                raise
 
     def _start_window_manager(self):
         # An empty config folder: openbox's defaults, whatever the user has.

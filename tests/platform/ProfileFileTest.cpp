@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <filesystem>
+#include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/ProfileFile.h"
 #include "support/TempFolder.h"
@@ -43,10 +48,10 @@ TEST(ProfileFile, WritingKeepsPlacesAndAppendsNewOnes)
     ASSERT_TRUE(WritePrivateProfileString("lastvalues", "a", "10", path));
     ASSERT_TRUE(WritePrivateProfileString("LastValues", "C", "3", path));
     ASSERT_TRUE(WritePrivateProfileString("New", "k", "v", path));
-    EXPECT_EQ(
-        "; note\r\n[General]\r\nkeep=1\r\n\r\n[LastValues]\r\nb=2\r\na=10\r\nC=3\r\n\r\n[Tail]\r\nz=9\r\n"
-        "[New]\r\nk=v\r\n",
-        ReadFile(path));
+    // Lines not written keep their own line ends; written lines end in CR LF.
+    EXPECT_EQ("; note\n[General]\nkeep=1\n\n[LastValues]\nb=2\na=10\r\nC=3\r\n\n[Tail]\nz=9\n"
+              "[New]\r\nk=v\r\n",
+              ReadFile(path));
 }
 
 TEST(ProfileFile, ValuesCannotForgeLines)
@@ -116,16 +121,81 @@ TEST(ProfileFile, HostileFilesReadAsEmptyAtOnce)
     mkdir((dir / "folder.ini").c_str(), 0700);
     EXPECT_EQ("d", GetPrivateProfileString("s", "k", "d", dir / "folder.ini"));
     EXPECT_FALSE(WritePrivateProfileString("s", "k", "v", dir / "folder.ini"));
+}
 
-    // Over the limit: empty, although the key is on the first line.
+TEST(ProfileFile, UntouchedLinesStayByteForByte)
+{
+    // Mixed line ends, a lone CR, NUL bytes, no line end at the close.
+    const std::string texts[] = {
+        "", "\n", "\r\n", "a", "[s]", "x\r\r\ny\rz\n", std::string("n\0ul\n\0", 7), "[s]\nk=1\n\n[t]\r\nq"};
+    for (const auto& text : texts)
+        EXPECT_EQ(text, ProfileDocument::Parse(text).Serialize());
+
+    ProfileDocument doc = ProfileDocument::Parse("[s]\nk=1\nother=x \r\n[t]\nz");
+    doc.Set("s", "k", "2");
+    doc.Set("t", "new", "3");
+    EXPECT_EQ("[s]\nk=2\r\nother=x \r\n[t]\nz\r\nnew=3\r\n", doc.Serialize());
+}
+
+TEST(ProfileFile, AFileOverTheLimitIsNeitherReadNorReplaced)
+{
+    TempFolder dir;
     const std::string huge = dir / "huge.ini";
-    WriteFile(huge, "[s]\r\nk=1\r\n" + std::string(MaxProfileFileSize, 'x'));
+    const std::string head = "[s]\r\nk=1\r\n";
+    WriteFile(huge, head);
+    ASSERT_EQ(0, truncate(huge.c_str(), static_cast<off_t>(MaxProfileFileSize) + 1)); // sparse: NUL bytes
     EXPECT_EQ("d", GetPrivateProfileString("s", "k", "d", huge));
-    ASSERT_TRUE(WritePrivateProfileString("s", "k", "2", huge));
-    EXPECT_EQ("[s]\r\nk=2\r\n", ReadFile(huge));
-    // At the limit: read whole.
-    std::string full = "[s]\r\nk=1\r\n";
-    full += std::string(MaxProfileFileSize - full.size(), 'x');
-    WriteFile(huge, full);
+    EXPECT_FALSE(ReadProfileDocument(huge).mayReplace);
+    EXPECT_FALSE(WritePrivateProfileString("s", "k", "2", huge));
+    struct stat st {};
+    ASSERT_EQ(0, stat(huge.c_str(), &st));
+    EXPECT_EQ(static_cast<off_t>(MaxProfileFileSize) + 1, st.st_size);
+    EXPECT_EQ(head, ReadFile(huge).substr(0, head.size()));
+
+    // At the limit: read whole, and rewritten whole.
+    ASSERT_EQ(0, truncate(huge.c_str(), static_cast<off_t>(MaxProfileFileSize)));
     EXPECT_EQ("1", GetPrivateProfileString("s", "k", "d", huge));
+    ASSERT_TRUE(WritePrivateProfileString("s", "k", "2", huge));
+    const std::string text = ReadFile(huge);
+    EXPECT_EQ(MaxProfileFileSize, text.size());
+    EXPECT_EQ("[s]\r\nk=2\r\n", text.substr(0, head.size()));
+    EXPECT_EQ(std::string::npos, text.find_first_not_of('\0', head.size()));
+}
+
+TEST(ProfileFile, StaleTemporaryFilesOfOursAreRemovedAtTheNextWrite)
+{
+    TempFolder dir;
+    const auto make = [&](const std::string& name, bool old) {
+        WriteFile(dir / name, "partial");
+        if (old) {
+            const timespec times[2] = {{0, UTIME_OMIT}, {time(nullptr) - 3600, 0}};
+            utimensat(AT_FDCWD, (dir / name).c_str(), times, AT_SYMLINK_NOFOLLOW);
+        }
+    };
+    make(".quorvant-a1B2c3", true);  // killed save: removed
+    make(".quorvant-d4E5f6", false); // may be a save under way in another instance
+    make(".quorvant-g7H8i9", true);  // locked by a running save
+    make(".quorvant-short", true);   // not our pattern
+    make("quorvant-j1K2l3", true);
+    make("notes.txt", true);
+    mkdir((dir / ".quorvant-m4N5o6").c_str(), 0700);
+    symlink((dir / "notes.txt").c_str(), (dir / ".quorvant-p7Q8r9").c_str());
+    const timespec linkTimes[2] = {{0, UTIME_OMIT}, {time(nullptr) - 3600, 0}};
+    utimensat(AT_FDCWD, (dir / ".quorvant-p7Q8r9").c_str(), linkTimes, AT_SYMLINK_NOFOLLOW);
+
+    const int held = open((dir / ".quorvant-g7H8i9").c_str(), O_RDONLY);
+    ASSERT_EQ(0, flock(held, LOCK_EX));
+    ASSERT_TRUE(WritePrivateProfileString("s", "k", "v", dir / "a.ini"));
+    close(held);
+
+    std::set<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        left.insert(entry.path().filename().string());
+    EXPECT_EQ((std::set<std::string>{".quorvant-d4E5f6", ".quorvant-g7H8i9", ".quorvant-short", "quorvant-j1K2l3",
+                                     "notes.txt", ".quorvant-m4N5o6", ".quorvant-p7Q8r9", "a.ini"}),
+              left);
+    // Unlocked now, and old: the next write takes it.
+    ASSERT_TRUE(WritePrivateProfileString("s", "k", "w", dir / "a.ini"));
+    EXPECT_FALSE(std::filesystem::exists(dir / ".quorvant-g7H8i9"));
+    EXPECT_TRUE(std::filesystem::exists(dir / ".quorvant-d4E5f6"));
 }

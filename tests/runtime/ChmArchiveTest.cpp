@@ -46,12 +46,14 @@ std::string Record(unsigned code, const std::string& data)
 TEST(ChmArchiveRecords, SystemRecordTakesTopicTitleAndContentsAndSkipsOthers)
 {
     const std::string bytes = Le32(3) + Record(10, "xxxx") + Record(2, Bytes("html/a.htm\0")) +
-                              Record(3, Bytes("Title\0")) + Record(0, "toc.hhc") + Record(9, "compiler");
+                              Record(3, Bytes("Title\0")) + Record(0, "toc.hhc") + Record(9, "compiler") +
+                              Record(1, Bytes("keys.hhk\0"));
     const auto record = ChmArchive::ParseSystemRecord(bytes);
     EXPECT_EQ(record.defaultTopic, "html/a.htm");
     EXPECT_EQ(record.title, "Title");
     // A value without its NUL ends with its record.
     EXPECT_EQ(record.contentsFile, "toc.hhc");
+    EXPECT_EQ(record.indexFile, "keys.hhk");
 }
 
 TEST(ChmArchiveRecords, SystemRecordStopsAtARecordThatRunsPastTheEnd)
@@ -180,6 +182,20 @@ TEST(ChmArchiveContent, FileWithoutProjectRecordsHasNoDefaultOrContexts)
     EXPECT_EQ(archive->DefaultTopic(), "");
     EXPECT_TRUE(archive->ContextMap().empty());
     EXPECT_EQ(archive->ContentsFile(), "");
+    EXPECT_EQ(archive->IndexFile(), "");
+}
+
+TEST(ChmArchiveContent, TheKeywordIndexIsFoundWhereverTheCompilerNotesIt)
+{
+    ChmFixture fixture;
+    auto archive = ChmArchive::Open(fixture.Build(
+        {{"only.htm", Page("Only", "x")},
+         {"keys.hhk", "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" value=\"K\">"
+                      "<param name=\"Local\" value=\"only.htm\"></object></ul>"}},
+        "only.htm"));
+    ASSERT_NE(archive, nullptr);
+    EXPECT_EQ(archive->IndexFile(), "/keys.hhk");
+    EXPECT_TRUE(archive->Read(archive->IndexFile()).has_value());
 }
 
 // The program's own help file, as the build compiles it.
@@ -190,6 +206,7 @@ TEST(ProgramHelpFile, WelcomeIsContext10000AndEveryLinkStaysInside)
     EXPECT_EQ(archive->TopicForContext(10000), std::optional<std::string>("/html/welcome.htm"));
     EXPECT_EQ(archive->DefaultTopic(), "/html/index.htm");
     EXPECT_EQ(archive->ContentsFile(), "/contents.hhc");
+    EXPECT_EQ(archive->IndexFile(), "/index.hhk");
 
     static const QRegularExpression reference(
         QStringLiteral(R"re((?:href|src)\s*=\s*"([^"#:]+)(?:#[^"]*)?")re"),

@@ -32,6 +32,8 @@ public:
             project += "Default topic=" + QString::fromStdString(defaultTopic) + "\n";
         if (files.count("toc.hhc"))
             project += "Contents file=toc.hhc\n";
+        if (files.count("keys.hhk"))
+            project += "Index file=keys.hhk\n";
         project += "\n[FILES]\n" + list;
         if (files.count("pages/ctx.htm"))
             project += "\n[ALIAS]\nIDH_CTX=pages/ctx.htm\n\n[MAP]\n#define IDH_CTX 10000\n";

@@ -2,8 +2,12 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
 #include <QTextBrowser>
 
 #include "ChmFixture.h"
@@ -280,4 +284,158 @@ TEST_F(HtmlHelpViewerTest, ApplicationHelpCommandsReachTheViewer)
     EXPECT_TRUE(THtmlHelpViewer::Windows().isEmpty());
     EXPECT_TRUE(quorvant::testing::CurrentPlatform().messageBoxes.empty());
     application.HelpFile = previous;
+}
+
+namespace {
+
+QStringList Texts(const QListWidget* list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+// Deletes what close() left for later, as the event loop would.
+void Settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+TEST_F(HtmlHelpViewerTest, TheCompiledInIndexIsShownAndTypingFindsAKeyword)
+{
+    const std::string help = ChmFixture::ProgramHelpFile();
+    ASSERT_NE(HtmlHelpRequest(nullptr, help.c_str(), HH_DISPLAY_TOPIC, 0), 0) << help;
+    THtmlHelpViewer* viewer = Only();
+    ASSERT_NE(viewer, nullptr);
+    QTabWidget* tabs = viewer->Navigation();
+    const int indexTab = tabs->indexOf(viewer->Index()->parentWidget());
+    ASSERT_TRUE(tabs->isTabVisible(indexTab));
+    EXPECT_TRUE(Texts(viewer->Index()).contains("Annual percentage rate"));
+    ASSERT_GE(viewer->Index()->count(), 20);
+
+    tabs->setCurrentIndex(indexTab);
+    // The first keyword that starts with what is typed, whatever the case.
+    QTest::keyClicks(viewer->IndexFilter(), "TERM");
+    EXPECT_EQ(viewer->Index()->currentItem()->text(), "Term");
+    QTest::keyClicks(viewer->IndexFilter(), " of");
+    EXPECT_EQ(viewer->Index()->currentItem()->text(), "Term of 0");
+    QTest::keyClick(viewer->IndexFilter(), Qt::Key_Return);
+    EXPECT_EQ(viewer->CurrentTopic(), "/html/troubleshooting.htm");
+
+    // Else the first that holds it.
+    viewer->IndexFilter()->clear();
+    QTest::keyClicks(viewer->IndexFilter(), "wellsi");
+    EXPECT_EQ(viewer->Index()->currentItem()->text(), "Brackwell site");
+    emit viewer->Index()->itemActivated(viewer->Index()->currentItem());
+    EXPECT_EQ(viewer->CurrentTopic(), "/html/menus.htm");
+}
+
+TEST_F(HtmlHelpViewerTest, AFileWithoutAnIndexShowsNoIndexTab)
+{
+    Request(HH_DISPLAY_TOPIC);
+    ASSERT_NE(Only(), nullptr);
+    QTabWidget* tabs = Only()->Navigation();
+    EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(Only()->Index()->parentWidget())));
+    EXPECT_TRUE(tabs->isTabVisible(tabs->indexOf(Only()->Contents())));
+}
+
+TEST_F(HtmlHelpViewerTest, SearchListsThePagesThatHoldEveryWord)
+{
+    ChmFixture fixture;
+    const std::string file = fixture.Build(
+        {{"a.htm", Page("Fees &amp; points", "<p>Origination <b>fees</b> and discount points.</p>"
+                                             "<script>var hidden = 'zebra';</script>")},
+         {"b.htm", Page("Term", "<p>A term of 0 gives a payment of 0.00.</p><p>Fees&nbsp;too.</p>")},
+         {"c.htm", Page("Other", "<p>Nothing <i>here</i>.</p>")},
+         {"keys.hhk", "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" value=\"Fees\">"
+                      "<param name=\"Local\" value=\"a.htm\"></object></ul>"}},
+        "a.htm");
+    ASSERT_NE(Request(HH_DISPLAY_TOPIC, 0, file), 0);
+    THtmlHelpViewer* viewer = Only();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(Texts(viewer->Index()), QStringList{"Fees"});
+    const auto search = [&](const QString& words) {
+        viewer->SearchText()->clear();
+        QTest::keyClicks(viewer->SearchText(), words);
+        QTest::keyClick(viewer->SearchText(), Qt::Key_Return);
+        return Texts(viewer->SearchResults());
+    };
+    // Any case, words anywhere in the page, in any order; titles sorted.
+    EXPECT_EQ(search("FEES"), (QStringList{"Fees & points", "Term"}));
+    EXPECT_EQ(search("points fees"), QStringList{"Fees & points"});
+    EXPECT_EQ(search("0.00 term"), QStringList{"Term"});
+    // Words that run across markup are found; markup, scripts and the
+    // style of the page are not words of it.
+    EXPECT_EQ(search("origination fees"), QStringList{"Fees & points"});
+    EXPECT_EQ(search("script"), QStringList{"No topics found."});
+    EXPECT_EQ(search("zebra"), QStringList{"No topics found."});
+    EXPECT_EQ(search("<p>"), QStringList{"No topics found."});
+    EXPECT_FALSE(viewer->SearchResults()->item(0)->flags() & Qt::ItemIsEnabled);
+    EXPECT_EQ(search("   "), QStringList{"No topics found."});
+
+    // The button lists as Return does, and a result opens its page.
+    viewer->SearchText()->setText("payment");
+    QTest::mouseClick(viewer->SearchButton(), Qt::LeftButton);
+    ASSERT_EQ(Texts(viewer->SearchResults()), QStringList{"Term"});
+    emit viewer->SearchResults()->itemActivated(viewer->SearchResults()->item(0));
+    EXPECT_EQ(viewer->CurrentTopic(), "/b.htm");
+}
+
+TEST_F(HtmlHelpViewerTest, EscapeAndCtrlWCloseTheWindowFromAnyPartOfIt)
+{
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Escape, Qt::NoModifier},
+                                         std::pair{Qt::Key_W, Qt::ControlModifier}}) {
+        for (QWidget* (*part)(THtmlHelpViewer*) : {
+                 +[](THtmlHelpViewer* v) -> QWidget* { return v->Browser(); },
+                 +[](THtmlHelpViewer* v) -> QWidget* { return v->SearchText(); },
+                 +[](THtmlHelpViewer* v) -> QWidget* { return v->IndexFilter(); },
+             }) {
+            Request(HH_DISPLAY_TOPIC);
+            ASSERT_NE(Only(), nullptr);
+            QPointer<THtmlHelpViewer> viewer = Only();
+            // Window keys reach the active window only.
+            ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+            QTest::keyClick(part(viewer), key, modifiers);
+            Settle();
+            EXPECT_TRUE(viewer.isNull()) << key;
+            EXPECT_TRUE(THtmlHelpViewer::Windows().isEmpty());
+        }
+    }
+}
+
+TEST_F(HtmlHelpViewerTest, AReopenedWindowComesBackWhereTheLastOneWasClosed)
+{
+    Request(HH_DISPLAY_TOPIC);
+    ASSERT_NE(Only(), nullptr);
+    const QRect first = Only()->geometry();
+    Only()->setGeometry(first.translated(137, 91).adjusted(0, 0, 60, 40));
+    const QRect moved = Only()->geometry();
+    Only()->Navigation()->setCurrentIndex(2);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Only()));
+    QTest::keyClick(Only()->Browser(), Qt::Key_Escape);
+    Settle();
+    ASSERT_TRUE(THtmlHelpViewer::Windows().isEmpty());
+
+    Request(HH_DISPLAY_TOPIC);
+    ASSERT_NE(Only(), nullptr);
+    EXPECT_EQ(Only()->geometry(), moved);
+    EXPECT_EQ(Only()->Navigation()->currentIndex(), 2);
+
+    // Closing all windows (the program's close) remembers the place too;
+    // another help file keeps a place of its own.
+    Only()->move(moved.topLeft() + QPoint(20, 10));
+    const QRect again = Only()->geometry();
+    THtmlHelpViewer::CloseAll();
+    Request(HH_DISPLAY_TOPIC);
+    ASSERT_NE(Only(), nullptr);
+    EXPECT_EQ(Only()->geometry(), again);
+    THtmlHelpViewer::CloseAll();
+    ChmFixture other;
+    const std::string otherFile = other.Build({{"x.htm", Page("X", "x")}}, "x.htm");
+    ASSERT_NE(Request(HH_DISPLAY_TOPIC, 0, otherFile), 0);
+    EXPECT_NE(Only()->geometry(), again);
 }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <map>
@@ -20,6 +21,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "platform/ProfileFile.h"
 #include "platform/RecordingPlatform.h"
 #include "support/TempFolder.h"
 #include "worksheet/SettingsFile.h"
@@ -137,7 +139,18 @@ TEST_F(SettingsCrashTest, KilledWhileSavingLeavesTheOldOrTheNewFileWhole)
     // Most kills must have hit a save in progress, or the test proves little.
     EXPECT_GT(insideSave, 150);
 
-    // Whatever the kills left behind, the next save and load work.
+    // Kills between a temporary file's creation and its rename leave it
+    // behind; the next save, once they are no longer fresh, removes every
+    // one, and still saves and loads.
+    const auto temporaryFiles = [this] {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(dir / "Quorvant"))
+            count += entry.path().filename().string().starts_with(platform::TemporaryFilePrefix);
+        return count;
+    };
+    EXPECT_GT(temporaryFiles(), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(platform::StaleTemporaryFileSeconds * 1000 + 200));
     SaveSettings(path, Version(7), '.');
+    EXPECT_EQ(0, temporaryFiles());
     EXPECT_EQ(Version(7).LastValues, LoadSettings(path, '.').LastValues);
 }

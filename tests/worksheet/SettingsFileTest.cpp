@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include "platform/ProfileFile.h"
 #include "platform/RecordingPlatform.h"
 #include "support/TempFolder.h"
 #include "worksheet/IniFile.h"
@@ -162,4 +165,60 @@ TEST_F(SettingsFileTest, WritesReachTheFileOnlyTogetherWhenItIsUpdated)
     EXPECT_EQ(5, saved.LastValues.PurchasePrice);
     EXPECT_EQ(7, saved.LastValues.Term);
     EXPECT_EQ(10, saved.LastValues.DownPaymentPercent);
+}
+
+TEST_F(SettingsFileTest, ALargeFileIsReadAndRewrittenWholeWithEveryOtherLineKept)
+{
+    ASSERT_TRUE(platform::ThePlatform().ForceDirectories(folder));
+    // 30 MB: other tools' sections before and after ours, LF and CR LF line
+    // ends, NUL bytes, a last line without a line end.
+    std::string before = "[Window]\r\nLeft=10\r\n";
+    for (int i = 0; before.size() < 15'000'000; ++i)
+        before += "Entry" + std::to_string(i) + "=" + std::string(40, 'a' + i % 26) + (i % 3 ? "\r\n" : "\n");
+    std::string after = "[Recent]\n";
+    for (int i = 0; after.size() < 15'000'000; ++i)
+        after += "File" + std::to_string(i) + "=/home/user/" + std::string(30, i % 2 ? 'x' : '\0') + "\n";
+    after += "tail without line end";
+    WriteFile(path, before + "[LastValues]\r\nInterest=7.5\r\nTerm=15\n\r\n" + after);
+
+    const SettingsValues loaded = LoadSettings(path, '.');
+    EXPECT_EQ(7.5, loaded.LastValues.Interest);
+    EXPECT_EQ(15, loaded.LastValues.Term);
+    EXPECT_EQ(120000, loaded.LastValues.PurchasePrice);
+
+    WorksheetInputs values = DefaultInputs();
+    values.Interest = 6.5;
+    SaveSettings(path, {values, true}, '.');
+    const std::string expected =
+        before +
+        "[LastValues]\r\nInterest=6.5\r\nTerm=30\r\nPurchasePrice=120000\r\nDownPaymentPercent=10\r\n"
+        "OriginationFees=1200\r\nPoints=1200\r\nPrepaidInterest=500\r\nMIP=500\r\nBuydown=0\r\n"
+        "FloodCheck=50\r\nTaxService=50\r\nOther1=0\r\nOther2=0\r\n\r\n" +
+        after + "\r\n[GeneralValues]\r\nRun=1\r\n";
+    const std::string saved = ReadFile(path);
+    // Compared without printing 30 MB on a failure: where they part, and a little of each.
+    const auto parted = std::mismatch(expected.begin(), expected.end(), saved.begin(), saved.end());
+    const auto at = static_cast<std::size_t>(parted.first - expected.begin());
+    EXPECT_EQ(expected.size(), saved.size());
+    EXPECT_EQ(expected.size(), at) << "first difference at byte " << at << ": expected \""
+                                   << expected.substr(at, 60) << "\", saved \"" << saved.substr(at, 60) << "\"";
+}
+
+TEST_F(SettingsFileTest, AFileOverTheLimitIsNotReadAndTheSaveFailsWithoutTouchingIt)
+{
+    ASSERT_TRUE(platform::ThePlatform().ForceDirectories(folder));
+    const std::string head = "[LastValues]\r\nInterest=7.5\r\n";
+    WriteFile(path, head);
+    ASSERT_EQ(0, truncate(path.c_str(), static_cast<off_t>(platform::MaxProfileFileSize) + 1));
+    EXPECT_EQ(DefaultInputs(), LoadSettings(path, '.').LastValues);
+    try {
+        SaveSettings(path, {DefaultInputs(), true}, '.');
+        FAIL() << "no error";
+    } catch (const SettingsWriteError& e) {
+        EXPECT_EQ("Unable to write to " + path, e.what());
+    }
+    struct stat st {};
+    ASSERT_EQ(0, stat(path.c_str(), &st));
+    EXPECT_EQ(static_cast<off_t>(platform::MaxProfileFileSize) + 1, st.st_size);
+    EXPECT_EQ(head, ReadFile(path).substr(0, head.size()));
 }
