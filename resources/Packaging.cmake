@@ -9,9 +9,17 @@ include(GNUInstallDirs)
 set(QUORVANT_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/quorvant)
 set(_generated ${CMAKE_BINARY_DIR}/generated)
 set(QUORVANT_MAINTAINER "Quorvant Developers <maintainers@quorvant.example>")
+# The first packaging of this upstream version: 4.5.1-1.
+set(QUORVANT_DEBIAN_REVISION 1)
 
 if(TARGET quorvant)
   install(TARGETS quorvant RUNTIME DESTINATION ${QUORVANT_PROGRAM_DIR})
+  # A stripped install (cpack's, or cmake --install --strip) also drops the
+  # compiler's notes, as Debian's own packages do.
+  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUORVANT_PROGRAM_DIR}/quorvant\" COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
   # A relative link, so the tree works under any prefix.
   file(RELATIVE_PATH _target /${CMAKE_INSTALL_BINDIR} /${QUORVANT_PROGRAM_DIR}/quorvant)
   file(CREATE_LINK ${_target} ${_generated}/quorvant-link SYMBOLIC)
@@ -79,13 +87,23 @@ endforeach()
 add_custom_target(quorvant_package_docs ALL DEPENDS ${_generated}/quorvant.1.gz ${_generated}/changelog.Debian.gz)
 install(FILES ${_generated}/quorvant.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${_generated}/copyright ${_generated}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvant)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/quorvant.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+  RENAME quorvant)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvant)
 set(CPACK_PACKAGE_VENDOR "${QUORVANT_COMPANY}")
 set(CPACK_PACKAGE_VERSION "${QUORVANT_DISPLAY_VERSION}")
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${QUORVANT_DEBIAN_REVISION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mortgage APR calculator")
-set(CPACK_PACKAGE_DESCRIPTION "Quorvant works out the annual percentage rate of a home mortgage from the price, the down payment, the term, the interest rate and the loan fees.")
+# Lines of at most 80 characters, as dpkg and apt show them.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Quorvant works out the annual percentage rate (APR) of a home mortgage from\n"
+  "the price of the home, the down payment, the term, the interest rate and the\n"
+  "fees the lender charges. Each time a field is left, the window shows the down\n"
+  "payment, the loan amount, the monthly payment, the total of the fees and the\n"
+  "APR. The values of the last calculation are kept for the next start, and a\n"
+  "help file explains every field.")
 set(CPACK_PACKAGE_CONTACT "${QUORVANT_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUORVANT_MAINTAINER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -96,6 +114,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://ostrel.example/")
 # The program without its debug information (a package of about 1 MB, not 12).
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/resources/DebInstalledSize.cmake)
 # Libraries from the linked program; the rest is loaded at run time: the
 # platform plug-ins, the font the windows are laid out for, and xdg-open,
 # which opens every web page, e-mail address and the licence.
@@ -117,8 +136,12 @@ endif()
 if(QUORVANT_TESTS AND TARGET quorvant)
   add_test(NAME packaging_package_test COMMAND ${QUORVANT_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/packaging/package_test.py)
   set_tests_properties(packaging_package_test PROPERTIES
-    ENVIRONMENT "QUORVANT_BUILD_DIR=${CMAKE_BINARY_DIR};QUORVANT_APP_ID=${QUORVANT_APP_ID};PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/e2e;PYTHONDONTWRITEBYTECODE=1"
+    ENVIRONMENT "QUORVANT_BUILD_DIR=${CMAKE_BINARY_DIR};QUORVANT_SOURCE_DIR=${CMAKE_SOURCE_DIR};QUORVANT_APP_ID=${QUORVANT_APP_ID};PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/e2e;PYTHONDONTWRITEBYTECODE=1"
     TIMEOUT 600 RUN_SERIAL TRUE)
+  # --version and --help without a display; the build folder as the README runs it.
+  add_test(NAME packaging_program_test COMMAND ${QUORVANT_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/packaging/program_test.py)
+  set_tests_properties(packaging_program_test PROPERTIES
+    ENVIRONMENT "QUORVANT_BINARY=$<TARGET_FILE:quorvant>;PYTHONDONTWRITEBYTECODE=1" TIMEOUT 120)
 endif()
 
 # The pictures' test reads them from the embedded resources.
