@@ -64,9 +64,10 @@ class Screen:
     def hash(self):
         return zlib.crc32(self.map)
 
-    def settle(self, since, deadline):
+    def settle(self, since, deadline, process=None):
         """Polls until the pixels stay unchanged for QUIET seconds; returns
-        (time of the last change or None, hash)."""
+        (time of the last change or None, hash). A program that ends while
+        its window should be painting is reported at once, with its status."""
         last, changed = self.hash(), None
         quiet_from = time.perf_counter()
         while True:
@@ -77,6 +78,8 @@ class Screen:
                 last, changed, quiet_from = current, now, now
             elif now - quiet_from >= QUIET and (changed is not None or since is None):
                 return changed, last
+            if process is not None and process.poll() is not None:
+                raise RuntimeError(f"{process.args[0]} ended with status {process.returncode} before its window settled")
             if now > deadline:
                 raise RuntimeError("the screen never settled")
 
@@ -119,7 +122,7 @@ def measure(screen, binary, caption, env):
     start = time.perf_counter()
     process = subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        painted, before = screen.settle(start, start + TIMEOUT)
+        painted, before = screen.settle(start, start + TIMEOUT, process)
         startup = painted - start
         cpu = cpu_seconds(process.pid)
         memory_start = peak_kib(process.pid)
@@ -158,8 +161,8 @@ def main():
     args = parser.parse_args()
     for tool in ("Xvfb", "xdotool"):
         if not shutil.which(tool):
-            print(f"start-up and memory: skipped ({tool} is missing)")
-            return 0
+            print(f"cannot measure: {tool} is missing (scripts/bootstrap installs it)", file=sys.stderr)
+            return 1
     low, high = (int(n) for n in args.displays.split("-"))
 
     home = tempfile.mkdtemp(prefix="quorvant-bench-home-")
@@ -198,15 +201,22 @@ def main():
           f"bare {median('Bare', 4) * 1000:.0f} ms")
     print(f"peak resident memory: Quorvant {median('Quorvant', 1)} KiB after start-up, {median('Quorvant', 2)} KiB "
           f"after the calculation; bare {median('Bare', 1)} KiB, {median('Bare', 2)} KiB after Tab")
-    if not ok:
-        print("the Tab key did not repaint the program's window every time: no calculation measured")
     print(f"ratio Startup/BareStartup = {median('Quorvant', 0) / median('Bare', 0):.3f} (goal <= 1.30)")
     print(f"ratio StartupCpu/BareStartupCpu = {median('Quorvant', 4) / median('Bare', 4):.3f} (goal <= 1.30)")
     print(f"ratio PeakMemoryAtStart/BarePeakMemory = {median('Quorvant', 1) / median('Bare', 1):.3f} (goal <= 1.30)")
     print(f"ratio PeakMemoryAfterCalculation/BarePeakMemory = "
           f"{median('Quorvant', 2) / median('Bare', 2):.3f} (goal <= 1.30)")
-    return 0 if ok else 1
+    if not ok:
+        print("cannot measure: the Tab key did not repaint the program's window every time, "
+              "so no calculation was measured", file=sys.stderr)
+        return 1
+    return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    try:
+        sys.exit(main())
+    except (RuntimeError, OSError, subprocess.SubprocessError, statistics.StatisticsError) as error:
+        # One line that scripts/bench shows as the reason.
+        print(f"cannot measure: {error}", file=sys.stderr)
+        sys.exit(1)

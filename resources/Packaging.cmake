@@ -143,6 +143,11 @@ if(QUORVANT_TESTS AND TARGET quorvant)
   set_tests_properties(packaging_program_test PROPERTIES
     ENVIRONMENT "QUORVANT_BINARY=$<TARGET_FILE:quorvant>;PYTHONDONTWRITEBYTECODE=1" TIMEOUT 120)
 endif()
+if(QUORVANT_TESTS)
+  # scripts/bench on stand-in benchmarks: one that cannot measure fails the run.
+  add_test(NAME scripts_bench_test COMMAND ${QUORVANT_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/scripts/bench_test.py)
+  set_tests_properties(scripts_bench_test PROPERTIES ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1" TIMEOUT 300)
+endif()
 
 # The pictures' test reads them from the embedded resources.
 if(TARGET runtime_ArtworkTest)
