@@ -85,6 +85,10 @@ foreach(_name quorvant.1 changelog.Debian)
     DEPENDS ${_generated}/${_name})
 endforeach()
 add_custom_target(quorvant_package_docs ALL DEPENDS ${_generated}/quorvant.1.gz ${_generated}/changelog.Debian.gz)
+if(TARGET quorvant)
+  # Built with the program, so installing after "--target quorvant" finds them.
+  add_dependencies(quorvant quorvant_package_docs)
+endif()
 install(FILES ${_generated}/quorvant.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${_generated}/copyright ${_generated}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvant)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/quorvant.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides

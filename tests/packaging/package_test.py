@@ -12,6 +12,7 @@ import os
 import shutil
 import subprocess
 import tempfile
+import time
 import unittest
 
 BUILD = os.environ.get("QUORVANT_BUILD_DIR", "")
@@ -143,8 +144,8 @@ class Package(unittest.TestCase):
         maintainer = run("dpkg-deb", "-f", self.deb, "Maintainer").strip()
         self.assertRegex(maintainer, r"^\w[^<]* <[^@>]+@[^>]+>$")
 
-    def test_started_from_its_desktop_entry_it_opens_its_own_help_on_the_first_run(self):
-        for tool in ("Xvfb", "xdotool", "openbox"):
+    def test_started_from_its_desktop_entry_it_opens_its_help_and_hands_the_licence_to_the_desktop(self):
+        for tool in ("Xvfb", "xdotool", "openbox", "xdg-open"):
             assert shutil.which(tool), f"{tool} is missing (scripts/bootstrap installs it)"
         # The entry's command as the desktop runs it, found through PATH.
         with open(self.desktop_entry()) as f:
@@ -155,13 +156,24 @@ class Package(unittest.TestCase):
         os.environ["QUORVANT_BINARY"] = binary
         import desktop
         desktop.BINARY = binary
-        screen = desktop.Desktop()
+        screen = desktop.Desktop(window_manager=True)
         try:
-            program = desktop.Program(screen, first_run=True)
+            # The user's choice of viewer for text files, in the desktop's own
+            # settings: xdg-open finds it there, as on any desktop.
+            config, opened = self.viewer_for_text_files(screen)
+            program = desktop.Program(screen, config_home=config, first_run=True)
             try:
-                found = screen.run("xdotool", "search", "--sync", "--onlyvisible", "--name", HELP_TITLE)
-                self.assertTrue(found)
-                screen.run("xdotool", "windowfocus", "--sync", program.window, check=False)
+                self.assertTrue(screen.wait_window("--name", HELP_TITLE))
+                program.focus()
+                screen.key("alt+h")
+                screen.key("a")
+                about = screen.wait_window("--name", "About Quorvant, ")[0]
+                screen.run("xdotool", "windowactivate", "--sync", about, check=False)
+                # Read License, then OK, clicked where a person sees them.
+                self.click(screen, about, 196 + 51, 252 + 13)
+                self.assertEqual(self.wait_for(opened), os.path.join(self.program_folder(), "License.txt"))
+                self.click(screen, about, 357 + 40, 252 + 13)
+                program.focus()
                 # File, Exit: closing the main window closes the help too.
                 screen.key("alt+f")
                 screen.key("x")
@@ -172,6 +184,40 @@ class Package(unittest.TestCase):
                 program.close()
         finally:
             screen.close()
+
+    def viewer_for_text_files(self, screen):
+        data = os.path.join(self.work, "data")
+        config = os.path.join(self.work, "config")
+        opened = os.path.join(self.work, "opened")
+        os.makedirs(os.path.join(data, "applications"))
+        os.makedirs(config)
+        viewer = os.path.join(self.work, "viewer")
+        with open(viewer, "w") as f:
+            f.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" > {opened}\n")
+        os.chmod(viewer, 0o755)
+        with open(os.path.join(data, "applications", "test-viewer.desktop"), "w") as f:
+            f.write("[Desktop Entry]\nType=Application\nName=Viewer\n"
+                    f"Exec={viewer} %f\nMimeType=text/plain;\n")
+        with open(os.path.join(config, "mimeapps.list"), "w") as f:
+            f.write("[Default Applications]\ntext/plain=test-viewer.desktop\n")
+        screen.env["XDG_DATA_HOME"] = data
+        return config, opened
+
+    @staticmethod
+    def click(screen, window, x, y):
+        screen.run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
+
+    @staticmethod
+    def wait_for(path, timeout=20):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if os.path.exists(path):
+                with open(path) as f:
+                    text = f.read()
+                if text.endswith("\n"):
+                    return text.strip()
+            time.sleep(0.1)
+        return None
 
 
 if __name__ == "__main__":
