@@ -49,7 +49,12 @@ class Desktop:
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
         self.window_manager = None
         if window_manager:
-            self._start_window_manager()
+            try:
+                self._start_window_manager()
+            except BaseException:
+                # No test will close a desktop that never was: stop its server here.
+                self.close()
+                raise
 
     def _start_window_manager(self):
         # An empty config folder: openbox's defaults, whatever the user has.
