@@ -46,6 +46,21 @@ class Screen:
         self.server = subprocess.Popen(
             ["Xvfb", self.display, "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp",
              "-br", "-fbdir", self.folder], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            self._map_frame_buffer(number)
+        except BaseException:
+            # Nothing else would stop the server of a screen that never was.
+            self.server.kill()
+            self.server.wait()
+            shutil.rmtree(self.folder, ignore_errors=True)
+            raise
+        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
+        # The pointer away from where the window opens: no hover, no hint.
+        subprocess.run(["xdotool", "mousemove", str(SCREEN[0] - 1), str(SCREEN[1] - 1)], env=self.env,
+                       check=False, capture_output=True)
+        time.sleep(0.2)
+
+    def _map_frame_buffer(self, number):
         path = os.path.join(self.folder, "Xvfb_screen0")
         deadline = time.time() + 10
         # The file exists before Xvfb has given it its size.
@@ -56,11 +71,6 @@ class Screen:
             time.sleep(0.05)
         self.file = open(path, "rb")
         self.map = mmap.mmap(self.file.fileno(), 0, access=mmap.ACCESS_READ)
-        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
-        # The pointer away from where the window opens: no hover, no hint.
-        subprocess.run(["xdotool", "mousemove", str(SCREEN[0] - 1), str(SCREEN[1] - 1)], env=self.env,
-                       check=False, capture_output=True)
-        time.sleep(0.2)
 
     def hash(self):
         return zlib.crc32(self.map)
