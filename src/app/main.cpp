@@ -1,15 +1,56 @@
 // Program entry: the title, the main window, the message loop.
 #include <QApplication>
 #include <QFont>
+#include <cstdio>
 #include <memory>
+#include <string_view>
+
+#include "QuorvantVersion.h"
 
 #include "app/TfrmMain.h"
 #include "platform/LinuxPlatform.h"
 #include "runtime/HtmlHelpRuntime.h"
 #include "runtime/TApplication.h"
 
+namespace {
+
+// --version and --help are answered before Qt starts, so they work without a
+// display. The program takes no options of its own: anything else is ignored.
+bool AnswerCommandLine(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") {
+            break;
+        }
+        if (arg == "--version") {
+            std::printf("%.*s %.*s\n", int(quorvant::version::ProductName.size()),
+                        quorvant::version::ProductName.data(), int(quorvant::version::DisplayVersion.size()),
+                        quorvant::version::DisplayVersion.data());
+            return true;
+        }
+        if (arg == "--help") {
+            std::printf("Usage: quorvant [--help | --version]\n"
+                        "Works out the annual percentage rate (APR) of a home mortgage.\n"
+                        "\n"
+                        "  --help     show this help and exit\n"
+                        "  --version  show the version and exit\n"
+                        "\n"
+                        "Without options the calculator window opens; the last values are kept in\n"
+                        "$XDG_CONFIG_HOME/Quorvant/quorvant.ini. See quorvant(1).\n");
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    if (AnswerCommandLine(argc, argv)) {
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     QApplication qt(argc, argv);
     // Faces of the window descriptions that Linux desktops lack: the
     // metric-compatible or nearest installed face.

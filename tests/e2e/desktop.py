@@ -52,14 +52,8 @@ class Desktop:
             try:
                 self._start_window_manager()
             except BaseException:
-                # Nobody will close a desktop that never came up: its
-                # server and window manager must not outlive the test.
-                if self.window_manager is not None:
-                    self.window_manager.kill()
-                    self.window_manager.wait()
-                    shutil.rmtree(self.wm_home, ignore_errors=True)
-                self.server.kill()
-                self.server.wait()
+                # No test will close a desktop that never was: stop its server here.
+                self.close()
                 raise
 
     def _start_window_manager(self):

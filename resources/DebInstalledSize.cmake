@@ -1,0 +1,32 @@
+# Run by cpack after the .deb is built (CPACK_POST_BUILD_SCRIPTS): cpack's
+# Installed-Size follows the link in bin/ and counts the program twice. The
+# package is unpacked, the field set the way dpkg-gencontrol counts (each
+# file's size in KiB rounded up, 1 for every other entry) and packed again.
+foreach(_deb IN LISTS CPACK_PACKAGE_FILES)
+  if(NOT _deb MATCHES "\\.deb$")
+    continue()
+  endif()
+  set(_tree ${_deb}.tree)
+  file(REMOVE_RECURSE ${_tree})
+  execute_process(COMMAND dpkg-deb -R ${_deb} ${_tree} COMMAND_ERROR_IS_FATAL ANY)
+  file(GLOB_RECURSE _entries LIST_DIRECTORIES true ${_tree}/*)
+  set(_kib 0)
+  foreach(_entry IN LISTS _entries)
+    if(_entry MATCHES "^${_tree}/DEBIAN(/|$)")
+      continue()
+    endif()
+    if(IS_SYMLINK ${_entry} OR IS_DIRECTORY ${_entry})
+      math(EXPR _kib "${_kib} + 1")
+    else()
+      file(SIZE ${_entry} _bytes)
+      math(EXPR _kib "${_kib} + (${_bytes} + 1023) / 1024")
+    endif()
+  endforeach()
+  file(READ ${_tree}/DEBIAN/control _control)
+  string(REGEX REPLACE "Installed-Size: [0-9]+" "Installed-Size: ${_kib}" _control "${_control}")
+  file(WRITE ${_tree}/DEBIAN/control "${_control}")
+  execute_process(COMMAND dpkg-deb --root-owner-group -Zxz --build ${_tree} ${_deb}
+    OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+  file(REMOVE_RECURSE ${_tree})
+  message(STATUS "Installed-Size of ${_deb}: ${_kib} KiB")
+endforeach()
