@@ -67,7 +67,7 @@ QString ReadEntities(QString text)
     if (!text.contains(u'&'))
         return text;
     for (const auto& [from, to] : Entities)
-        text.replace(QStringView(from), QStringView(to), Qt::CaseSensitive);
+        text.replace(QString::fromUtf16(from), QString::fromUtf16(to));
     return text;
 }
 
