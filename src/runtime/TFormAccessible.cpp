@@ -98,23 +98,39 @@ QList<QAccessibleInterface*> TFormAccessible::TextsOf(QAccessibleInterface* wind
     return texts;
 }
 
+bool TFormAccessible::HoldsFocusItself() const
+{
+    if (!form()->isActiveWindow())
+        return false;
+    const QWidget* focused = QApplication::focusWidget();
+    return !focused || focused == form() || !form()->isAncestorOf(focused);
+}
+
+// A dialog none of whose controls takes the focus (the Disclaimer) has it
+// itself: its keys go to it, and a screen reader reads it as the focus.
+QAccessible::State TFormAccessible::state() const
+{
+    QAccessible::State s = QAccessibleWidget::state();
+    if (IsDialog() && HoldsFocusItself()) {
+        s.focusable = true;
+        s.focused = true;
+    }
+    return s;
+}
+
 void TFormAccessible::Activated(TForm* form)
 {
     if (!TAccessibleEvents::Wanted())
         return;
-    // Qt moves the focus into the window after the activation event.
+    // Qt moves the focus into the window after the activation event, and
+    // reports the control that takes it; with none, the dialog is the focus.
     QTimer::singleShot(0, form, [self = QPointer<TForm>(form)] {
-        if (!self || !self->isActiveWindow() || !TAccessibleEvents::Wanted())
+        if (!self || !TAccessibleEvents::Wanted())
             return;
-        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(self.data());
-        if (!window || window->role() != QAccessible::Dialog)
+        auto* window = dynamic_cast<TFormAccessible*>(QAccessible::queryAccessibleInterface(self.data()));
+        if (!window || !window->IsDialog() || !window->HoldsFocusItself())
             return;
-        QObject* reading = nullptr;
-        if (QWidget* focused = QApplication::focusWidget(); focused && self->isAncestorOf(focused))
-            reading = focused;
-        else if (const auto texts = TextsOf(window); !texts.isEmpty())
-            reading = texts.first()->object();
-        QAccessibleEvent event(reading ? reading : self.data(), QAccessible::Focus);
+        QAccessibleEvent event(self.data(), QAccessible::Focus);
         TAccessibleEvents::Send(event);
     });
 }
