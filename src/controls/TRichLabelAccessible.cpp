@@ -46,15 +46,15 @@ void TRichLabelAccessible::Refresh() const
 
 namespace {
 
-// Tags after which the markup engine starts a new line.
+// Tags at which the markup engine ends a line: line breaks, rules, the end
+// of a paragraph or list item, the start of a list; and, for reading, the
+// start of a list item.
 bool BreaksLine(const MarkupTag& tag)
 {
     const QChar c1 = tag.Letter(), c2 = tag.Next();
     if (tag.IsClosing())
-        return c1 == u'P' || (c1 == u'L' && c2 == u'I') || (c1 == u'U' && c2 == u'L') ||
-               (c1 == u'O' && c2 == u'L');
-    return (c1 == u'B' && c2 == u'R') || (c1 == u'H' && c2 == u'R') || (c1 == u'P' && !c2.isLetter()) ||
-           (c1 == u'L' && c2 == u'I') || (c1 == u'U' && c2 == u'L') || (c1 == u'O' && c2 == u'L');
+        return c1 == u'P' || c1 == u'L';
+    return ((c1 == u'B' || c1 == u'H') && c2 == u'R') || c1 == u'L' || (c1 == u'U' && c2 != u'>');
 }
 
 QString ReadEntities(QString text)
@@ -85,20 +85,23 @@ QString TRichLabelAccessible::ReadableText(const QString& markup)
     };
     bool hidden = false;
     for (qsizetype i = 0; i < markup.size();) {
-        if (markup[i] != u'<') {
-            if (!hidden)
-                line += markup[i].isSpace() ? QChar(u' ') : markup[i];
+        const QChar c = markup[i];
+        if (c != u'<') {
+            // As drawn: a CR is a line break, a LF nothing.
+            if (hidden || c == u'\n')
+                ;
+            else if (c == u'\r')
+                endLine();
+            else
+                line += c.isSpace() ? QChar(u' ') : c;
             ++i;
             continue;
         }
         const qsizetype gt = markup.indexOf(u'>', i);
-        if (gt < 0) {
-            if (!hidden)
-                line += markup.mid(i);
-            break;
-        }
+        if (gt < 0)
+            break; // an unterminated tag takes the rest with it
         const MarkupTag tag(markup.mid(i, gt - i + 1));
-        if (tag.Letter() == u'Z' && !tag.Next().isLetter())
+        if (tag.Letter() == u'Z')
             hidden = !tag.IsClosing();
         else if (BreaksLine(tag))
             endLine();

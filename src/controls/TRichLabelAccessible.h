@@ -22,7 +22,7 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
 
     // The markup as read aloud: tags and hidden runs out, entities read, one
-    // line per paragraph, line break or list item, blanks collapsed.
+    // line per paragraph, line break (or CR) or list item, blanks collapsed.
     static QString ReadableText(const QString& markup);
 
 private:
