@@ -84,12 +84,15 @@ def walk(node, depth=0):
 
 
 def shown(node):
-    """The tree as a screen reader sees it, one line per object: role, name, value."""
+    """The tree as a screen reader sees it, one line per object: role, name,
+    value, and the description where there is one."""
     lines = []
     for depth, n in walk(node):
         if n.getState().contains(pyatspi.STATE_SHOWING) or depth == 0:
-            name = n.name.replace("\n", "\\n")
-            lines.append(f"{'  ' * depth}{role(n)} | {name} | {value(n)}".rstrip(" |"))
+            line = f"{'  ' * depth}{role(n)} | {n.name} | {value(n)}".rstrip(" |")
+            if n.description:
+                line += f"  (description: {n.description})"
+            lines.append(line.replace("\n", "\\n"))
     return "\n".join(lines)
 
 
