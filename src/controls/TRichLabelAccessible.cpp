@@ -60,9 +60,9 @@ bool BreaksLine(const MarkupTag& tag)
 QString ReadEntities(QString text)
 {
     static const std::pair<const char16_t*, const char16_t*> Entities[] = {
-        {u"&nbsp;", u" "},        {u"&lt;", u"<"},          {u"&gt;", u">"},        {u"&quot;", u"\""},
-        {u"&sect;", u"\u00A7"},  {u"&permil;", u"\u2030"}, {u"&reg;", u"\u00AE"}, {u"&copy;", u"\u00A9"},
-        {u"&para;", u"\u00B6"},  {u"&trade;", u"\u2122"},  {u"&euro;", u"\u20AC"}, {u"&amp;", u"&"},
+        {u"&nbsp;", u" "},      {u"&lt;", u"<"},          {u"&gt;", u">"},        {u"&quot;", u"\""},
+        {u"&sect;", u"\u00A7"}, {u"&permil;", u"\u2030"}, {u"&reg;", u"\u00AE"},  {u"&copy;", u"\u00A9"},
+        {u"&para;", u"\u00B6"}, {u"&trade;", u"\u2122"},  {u"&euro;", u"\u20AC"}, {u"&amp;", u"&"},
     };
     if (!text.contains(u'&'))
         return text;

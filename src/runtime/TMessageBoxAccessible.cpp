@@ -5,7 +5,8 @@
 
 namespace quorvant::runtime {
 
-TMessageBoxAccessible::TMessageBoxAccessible(QMessageBox* box) : QAccessibleWidget(box, QAccessible::AlertMessage)
+TMessageBoxAccessible::TMessageBoxAccessible(QMessageBox* box)
+    : QAccessibleWidget(box, QAccessible::AlertMessage)
 {
 }
 

@@ -381,10 +381,11 @@ TEST_F(Accessibility, TheMainWindowIsAFrameAndEachDialogADialogReadByItsText)
     QAccessibleInterface* dialog = Of(disclaimer);
     EXPECT_EQ(dialog->role(), QAccessible::Dialog);
     EXPECT_EQ(dialog->text(QAccessible::Name), "Disclaimer");
-    EXPECT_EQ(dialog->text(QAccessible::Description),
-              "Though effort was made to ensure the accuracy of these calculations, there is NO WARRANTY, express "
-              "or implied, for the accuracy or applicability of this information to your particular financial "
-              "question. Consult your financial advisor before making any financial decision.");
+    EXPECT_EQ(
+        dialog->text(QAccessible::Description),
+        "Though effort was made to ensure the accuracy of these calculations, there is NO WARRANTY, express "
+        "or implied, for the accuracy or applicability of this information to your particular financial "
+        "question. Consult your financial advisor before making any financial decision.");
     // None of its controls takes the focus: the dialog holds it, and says so.
     EXPECT_TRUE(dialog->state().focused);
     EXPECT_TRUE(HeardFrom(QAccessible::Focus, disclaimer));
@@ -394,7 +395,8 @@ TEST_F(Accessibility, TheMainWindowIsAFrameAndEachDialogADialogReadByItsText)
     disclaimer->Free();
 
     heard.clear();
-    auto* about = new dialogs::TfrmAbout(w.ProgramFolder, w.ReferralSuffix, std::string(online::MakerHomePage));
+    auto* about =
+        new dialogs::TfrmAbout(w.ProgramFolder, w.ReferralSuffix, std::string(online::MakerHomePage));
     about->show();
     QApplication::setActiveWindow(about);
     QApplication::processEvents();
@@ -443,14 +445,16 @@ TEST_F(Accessibility, ANewRateIsAnnouncedByTheWindowAfterACalculation)
     w.edtInterest->setFocus();
     QApplication::processEvents();
     EXPECT_TRUE(HeardFrom(QAccessible::ObjectHide, nullptr));
-    EXPECT_TRUE(HeardFrom(QAccessible::ObjectShow, nullptr, "Annual Percentage Rate: " + w.edtAPR->DrawnText().trimmed()));
+    EXPECT_TRUE(HeardFrom(QAccessible::ObjectShow, nullptr,
+                          "Annual Percentage Rate: " + w.edtAPR->DrawnText().trimmed()));
     EXPECT_EQ(main->childCount(), children + 1);
 }
 
 TEST(MessageBoxAccessible, AnAlertNamedByItsTitleAndDescribedByItsPlainText)
 {
     runtime::TRuntimeAccessibleFactory::Install();
-    QMessageBox box(QMessageBox::Information, "Information", "First line\nsecond line\n\nLast.", QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, "Information", "First line\nsecond line\n\nLast.",
+                    QMessageBox::Ok);
     QAccessibleInterface* alert = Of(&box);
     EXPECT_EQ(alert->role(), QAccessible::AlertMessage);
     EXPECT_EQ(alert->text(QAccessible::Name), "Information");
@@ -464,7 +468,8 @@ TEST(RichLabelText, ParagraphsBreaksAndListItemsAreReadAsLinesHiddenRunsNot)
 {
     using controls::TRichLabelAccessible;
     const std::pair<const char*, const char*> rows[] = {
-        {"<P align=\"center\">A heading.<br></font></P><P>Enter your income</P>", "A heading.\nEnter your income"},
+        {"<P align=\"center\">A heading.<br></font></P><P>Enter your income</P>",
+         "A heading.\nEnter your income"},
         {"one<BR>two<hr>three", "one\ntwo\nthree"},
         {"Intro<UL><LI>first</LI><LI>second</LI></UL>after", "Intro\nfirst\nsecond\nafter"},
         {"a <b>bold</b>  run\r\nnext\nline", "a bold run\nnextline"},
@@ -473,7 +478,8 @@ TEST(RichLabelText, ParagraphsBreaksAndListItemsAreReadAsLinesHiddenRunsNot)
         {"cut <b", "cut"},
     };
     for (const auto& [markup, read] : rows)
-        EXPECT_EQ(TRichLabelAccessible::ReadableText(QString::fromUtf8(markup)), QString::fromUtf8(read)) << markup;
+        EXPECT_EQ(TRichLabelAccessible::ReadableText(QString::fromUtf8(markup)), QString::fromUtf8(read))
+            << markup;
 }
 
 TEST(FieldCaption, WithoutALinkTheLabelEndingLeftOfTheFieldOnItsRowNamesIt)

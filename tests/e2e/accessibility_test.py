@@ -272,7 +272,7 @@ class ScreenReader(DesktopTestCase):
                     and e.get("name") == "Annual Percentage Rate:"]
         self.assertTrue(inserted and inserted[-1]["data"] == "7.0083", self.heard.describe())
         self.assertEqual(value(apr), "7.0083")
-        # The results are announced together, as a notification is.
+        # And the window says the new rate, as a desktop notification is said.
         said = self.heard.wait(lambda e: e["type"] == "object:state-changed:showing" and e["detail1"] == 1
                                and e["role"] == "notification")
         self.assertTrue(said, "no announcement:\n" + self.heard.describe())
