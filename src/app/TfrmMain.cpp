@@ -10,6 +10,7 @@
 
 #include "app/OnlineAddresses.h"
 #include "app/PromotionalCopy.h"
+#include "controls/TNumericFieldAccessible.h"
 #include "controls/TRichHint.h"
 #include "dialogs/TfrmAbout.h"
 #include "dialogs/TfrmDisclaim.h"
@@ -496,7 +497,11 @@ void TfrmMain::ApplicationHint(QObject*)
 void TfrmMain::Calculate(QObject*)
 {
     FieldsOfWindow fields(*this);
+    const QString aprBefore = edtAPR->DrawnText();
     LastValues = CalculateWorksheet(fields, platform::ThePlatform().DecimalSeparator());
+    // A screen reader hears a new rate without going to look for it.
+    if (edtAPR->DrawnText() != aprBefore)
+        controls::TNumericFieldAccessible::AnnounceValue(edtAPR);
 }
 
 void TfrmMain::Reset(QObject* Sender)

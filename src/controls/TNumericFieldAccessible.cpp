@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "controls/TCustomNumericField.h"
+#include "runtime/TAccessibleEvents.h"
 #include "runtime/TLabel.h"
 
 namespace quorvant::controls {
@@ -223,6 +224,18 @@ QVariant TNumericFieldAccessible::minimumValue() const
 QVariant TNumericFieldAccessible::minimumStepSize() const
 {
     return 1.0;
+}
+
+void TNumericFieldAccessible::AnnounceValue(TCustomNumericField* field)
+{
+    if (!field || !runtime::TAccessibleEvents::Wanted())
+        return;
+    QAccessibleInterface* self = QAccessible::queryAccessibleInterface(field);
+    if (!self)
+        return;
+    const QString name = self->text(QAccessible::Name);
+    const QString value = self->text(QAccessible::Value);
+    runtime::TAccessibleEvents::Announce(field->window(), name.isEmpty() ? value : name + u' ' + value);
 }
 
 } // namespace quorvant::controls

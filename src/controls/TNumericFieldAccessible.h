@@ -45,6 +45,10 @@ public:
     QVariant minimumValue() const override;
     QVariant minimumStepSize() const override;
 
+    // Says the field's caption and shown value through its window, as a
+    // notification, for a result the user did not move to.
+    static void AnnounceValue(TCustomNumericField* field);
+
     // The label that names a field: the linked one, else by position.
     static QWidget* CaptionLabelOf(const TCustomNumericField* field);
 

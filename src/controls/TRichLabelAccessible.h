@@ -1,6 +1,7 @@
 #pragma once
 // A rich-text label as static text named by its plain text, with one link
-// child per anchor of its markup.
+// child per anchor of its markup. The text keeps the markup's paragraphs
+// and line breaks as line feeds, whatever line breaks the markup itself has.
 
 #include <QAccessibleWidget>
 #include <vector>
@@ -19,6 +20,10 @@ public:
     QAccessibleInterface* child(int index) const override;
     int childCount() const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
+
+    // The markup as read aloud: tags and hidden runs out, entities read, one
+    // line per paragraph, line break (or CR) or list item, blanks collapsed.
+    static QString ReadableText(const QString& markup);
 
 private:
     TRichLabel* label() const;

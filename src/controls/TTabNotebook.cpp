@@ -14,6 +14,7 @@
 #include "controls/TControlsAccessibleFactory.h"
 #include "controls/TEntryController.h"
 #include "controls/TKeyCodes.h"
+#include "controls/TTabNotebookAccessible.h"
 #include "controls/TTabPage.h"
 #include "controls/TTabPageAccessible.h"
 #include "platform/UiRuntimeHooks.h"
@@ -644,6 +645,7 @@ void TTabNotebook::changeEvent(QEvent* event)
 void TTabNotebook::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    TTabNotebookAccessible::FocusIn(this);
     update();
 }
 

@@ -1,9 +1,12 @@
 #include "controls/TTabNotebookAccessible.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <algorithm>
 
 #include "controls/TTabNotebook.h"
 #include "controls/TTabPage.h"
+#include "runtime/TAccessibleEvents.h"
 
 namespace quorvant::controls {
 
@@ -15,6 +18,28 @@ TTabNotebookAccessible::TTabNotebookAccessible(TTabNotebook* notebook)
 TTabNotebook* TTabNotebookAccessible::notebook() const
 {
     return static_cast<TTabNotebook*>(widget());
+}
+
+QString TTabNotebookAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+        return QStringLiteral("Pages");
+    return QAccessibleWidget::text(t);
+}
+
+void TTabNotebookAccessible::FocusIn(TTabNotebook* notebook)
+{
+    if (!runtime::TAccessibleEvents::Wanted())
+        return;
+    // Qt reports the focused widget itself after its focus-in event.
+    QTimer::singleShot(0, notebook, [self = QPointer<TTabNotebook>(notebook)] {
+        if (!self || !self->hasFocus() || !runtime::TAccessibleEvents::Wanted())
+            return;
+        if (TTabPage* page = self->ActivePage()) {
+            QAccessibleEvent focus(page, QAccessible::Focus);
+            runtime::TAccessibleEvents::Send(focus);
+        }
+    });
 }
 
 QAccessibleInterface* TTabNotebookAccessible::focusChild() const

@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 
+#include "runtime/TAnnouncementAccessible.h"
+
 namespace quorvant::runtime {
 
 namespace {
@@ -28,6 +30,12 @@ void TAccessibleEvents::Send(QAccessibleEvent& event)
         listener(&event);
     if (QAccessible::isActive())
         QAccessible::updateAccessibility(&event);
+}
+
+void TAccessibleEvents::Announce(QWidget* window, const QString& message)
+{
+    if (Wanted())
+        TAnnouncementAccessible::Say(window, message);
 }
 
 } // namespace quorvant::runtime

@@ -6,6 +6,8 @@
 #include <functional>
 
 class QAccessibleEvent;
+class QString;
+class QWidget;
 
 namespace quorvant::runtime {
 
@@ -18,6 +20,8 @@ public:
     // Whether anyone hears events now: build none otherwise.
     static bool Wanted();
     static void Send(QAccessibleEvent& event);
+    // The window says a message by itself, heard as a notification is.
+    static void Announce(QWidget* window, const QString& message);
 };
 
 } // namespace quorvant::runtime

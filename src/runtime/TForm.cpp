@@ -12,6 +12,8 @@
 #include "runtime/Guard.h"
 #include "runtime/TApplication.h"
 #include "runtime/TFocusEvents.h"
+#include "runtime/TFormAccessible.h"
+#include "runtime/TRuntimeAccessibleFactory.h"
 #include "runtime/TScreen.h"
 
 namespace quorvant::runtime {
@@ -23,6 +25,7 @@ constexpr const char* ModalLoopKey = "quorvantModalLoop";
 
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
+    TRuntimeAccessibleFactory::Install();
     Application().FormBorn(this); // it also watches every form's events
     Screen().AddForm(this);
 }
@@ -165,6 +168,7 @@ bool TForm::event(QEvent* event)
     switch (event->type()) {
     case QEvent::WindowActivate:
         Screen().FormActivated(this);
+        TFormAccessible::Activated(this);
         break;
     case QEvent::DeferredDelete:
         DoDestroy();

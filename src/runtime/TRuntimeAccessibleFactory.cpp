@@ -1,11 +1,17 @@
 #include "runtime/TRuntimeAccessibleFactory.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
+#include <QMessageBox>
 
+#include "runtime/TForm.h"
+#include "runtime/TFormAccessible.h"
+#include "runtime/THtmlHelpViewer.h"
 #include "runtime/TImage.h"
 #include "runtime/TImageAccessible.h"
 #include "runtime/TLabel.h"
 #include "runtime/TLabelAccessible.h"
+#include "runtime/TMessageBoxAccessible.h"
 #include "runtime/TSpeedButton.h"
 #include "runtime/TSpeedButtonAccessible.h"
 
@@ -32,6 +38,13 @@ QAccessibleInterface* TRuntimeAccessibleFactory::Create(const QString& className
         return new TImageAccessible(static_cast<TImage*>(object));
     if (className == QLatin1String(TSpeedButton::staticMetaObject.className()))
         return new TSpeedButtonAccessible(static_cast<TSpeedButton*>(object));
+    if (className == QLatin1String(TForm::staticMetaObject.className()))
+        return new TFormAccessible(static_cast<TForm*>(object));
+    if (className == QLatin1String(QMessageBox::staticMetaObject.className()))
+        return new TMessageBoxAccessible(static_cast<QMessageBox*>(object));
+    // The help viewer is a window of its own beside the main window.
+    if (className == QLatin1String(THtmlHelpViewer::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 

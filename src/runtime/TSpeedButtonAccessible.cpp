@@ -19,17 +19,21 @@ TSpeedButton* TSpeedButtonAccessible::button() const
 QString TSpeedButtonAccessible::text(QAccessible::Text t) const
 {
     switch (t) {
+    // A button is named by the caption a person sees on it; one that shows
+    // only a glyph by its long hint.
     case QAccessible::Name: {
         if (!widget()->accessibleName().isEmpty())
             return widget()->accessibleName();
-        const QString hint = GetLongHint(Hint(button())).trimmed();
-        return hint.isEmpty() ? TLabelAccessible::StripAccelChars(button()->Caption()) : hint;
+        const QString caption = TLabelAccessible::StripAccelChars(button()->Caption()).trimmed();
+        return caption.isEmpty() ? GetLongHint(Hint(button())).trimmed() : caption;
     }
     case QAccessible::Description: {
         if (!widget()->accessibleDescription().isEmpty())
             return widget()->accessibleDescription();
-        // A short hint that only repeats the name says nothing more.
-        const QString tip = GetShortHint(Hint(button())).trimmed();
+        const QString hint = Hint(button());
+        const QString tip =
+            (button()->Caption().trimmed().isEmpty() ? GetShortHint(hint) : GetLongHint(hint)).trimmed();
+        // A hint that only repeats the name says nothing more.
         return tip == text(QAccessible::Name) ? QString() : tip;
     }
     default:

@@ -3,6 +3,7 @@
 // tell it about focus, value and text changes.
 #include <QAccessible>
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -13,10 +14,15 @@
 #include "app/TfrmMain.h"
 #include "controls/TNumericField.h"
 #include "controls/TRichLabel.h"
+#include "controls/TRichLabelAccessible.h"
+#include "dialogs/TfrmAbout.h"
+#include "dialogs/TfrmDisclaim.h"
 #include "runtime/HtmlHelpApi.h"
 #include "runtime/TAccessibleEvents.h"
+#include "runtime/TApplication.h"
 #include "runtime/TImage.h"
 #include "runtime/TLabel.h"
+#include "runtime/TRuntimeAccessibleFactory.h"
 #include "support/TempFolder.h"
 #include "support/TestPlatform.h"
 
@@ -96,6 +102,8 @@ void Record(QAccessibleEvent* event)
         text = static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
     else if (event->type() == QAccessible::ValueChanged)
         text = static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+    else if (event->type() == QAccessible::ObjectShow && event->accessibleInterface())
+        text = event->accessibleInterface()->text(QAccessible::Name);
     heard.push_back({event->type(), event->object(), event->child(), text});
 }
 
@@ -109,6 +117,7 @@ protected:
     void TearDown() override
     {
         Listen(false);
+        runtime::Application().SetMainForm(nullptr);
         MainWindowFixture::TearDown();
     }
     static void Listen(bool on)
@@ -197,6 +206,7 @@ TEST_F(Accessibility, TheNotebookIsAPageTabListWhoseTabsHoldThePages)
     TfrmMain& w = Open();
     QAccessibleInterface* notebook = Of(w.nbkMain);
     EXPECT_EQ(notebook->role(), QAccessible::PageTabList);
+    EXPECT_EQ(notebook->text(QAccessible::Name), "Pages");
     std::vector<QAccessibleInterface*> tabs;
     for (int i = 0; i < notebook->childCount(); ++i)
         if (notebook->child(i)->role() == QAccessible::PageTab)
@@ -352,6 +362,124 @@ TEST_F(Accessibility, ScreenReadersHearValueTextFocusAndPageChanges)
     EXPECT_TRUE(HeardFrom(QAccessible::NameChanged, w.statusBar->Panels()->Items(1)));
     w.Label5->SetCaption("Price:");
     EXPECT_TRUE(HeardFrom(QAccessible::NameChanged, w.Label5));
+}
+
+TEST_F(Accessibility, TheMainWindowIsAFrameAndEachDialogADialogReadByItsText)
+{
+    TfrmMain& w = Open();
+    runtime::Application().SetMainForm(&w);
+    QAccessibleInterface* main = Of(&w);
+    EXPECT_EQ(main->role(), QAccessible::Window);
+    EXPECT_EQ(main->text(QAccessible::Name), w.windowTitle());
+    EXPECT_EQ(main->text(QAccessible::Description), "");
+
+    Listen(true);
+    auto* disclaimer = new dialogs::TfrmDisclaim;
+    disclaimer->show();
+    QApplication::setActiveWindow(disclaimer);
+    QApplication::processEvents();
+    QAccessibleInterface* dialog = Of(disclaimer);
+    EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+    EXPECT_EQ(dialog->text(QAccessible::Name), "Disclaimer");
+    EXPECT_EQ(
+        dialog->text(QAccessible::Description),
+        "Though effort was made to ensure the accuracy of these calculations, there is NO WARRANTY, express "
+        "or implied, for the accuracy or applicability of this information to your particular financial "
+        "question. Consult your financial advisor before making any financial decision.");
+    // None of its controls takes the focus: the dialog holds it, and says so.
+    EXPECT_TRUE(dialog->state().focused);
+    EXPECT_TRUE(HeardFrom(QAccessible::Focus, disclaimer));
+    QAccessibleInterface* ok = Named(dialog, "OK", QAccessible::Button);
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(QAccessible::Description), "Close Disclaimer");
+    disclaimer->Free();
+
+    heard.clear();
+    auto* about =
+        new dialogs::TfrmAbout(w.ProgramFolder, w.ReferralSuffix, std::string(online::MakerHomePage));
+    about->show();
+    QApplication::setActiveWindow(about);
+    QApplication::processEvents();
+    dialog = Of(about);
+    EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+    EXPECT_EQ(dialog->text(QAccessible::Name), "About Quorvant, 4.5.1");
+    const QStringList lines = dialog->text(QAccessible::Description).split(u'\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0], "Quorvant"); // top to bottom
+    EXPECT_TRUE(lines.contains("Version 4.5.1"));
+    EXPECT_TRUE(lines.contains("Compiled February 11, 2010"));
+    // Its button has the focus and is what a screen reader hears.
+    ASSERT_TRUE(about->isActiveWindow());
+    EXPECT_TRUE(about->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_FALSE(dialog->state().focused);
+    EXPECT_FALSE(HeardFrom(QAccessible::Focus, about));
+    about->Free();
+}
+
+TEST_F(Accessibility, ANewRateIsAnnouncedByTheWindowAfterACalculation)
+{
+    TfrmMain& w = Open();
+    QAccessibleInterface* main = Of(&w);
+    const int children = main->childCount();
+    Listen(true);
+    w.edtInterest->setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(w.edtInterest, "7");
+    w.edtOriginationFees->setFocus();
+    QApplication::processEvents();
+    const QString said = "Annual Percentage Rate: " + w.edtAPR->DrawnText().trimmed();
+    EXPECT_TRUE(HeardFrom(QAccessible::ObjectShow, nullptr, said));
+    ASSERT_EQ(main->childCount(), children + 1);
+    QAccessibleInterface* notification = main->child(children);
+    EXPECT_EQ(notification->role(), QAccessible::Notification);
+    EXPECT_EQ(notification->text(QAccessible::Name), said);
+    int visited = 0;
+    ExpectConsistent(main, visited);
+
+    // The same rate again says nothing; a new one replaces the message.
+    heard.clear();
+    w.edtTerm->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(HeardFrom(QAccessible::ObjectShow, nullptr));
+    QTest::keyClicks(w.edtTerm, "15");
+    w.edtInterest->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(HeardFrom(QAccessible::ObjectHide, nullptr));
+    EXPECT_TRUE(HeardFrom(QAccessible::ObjectShow, nullptr,
+                          "Annual Percentage Rate: " + w.edtAPR->DrawnText().trimmed()));
+    EXPECT_EQ(main->childCount(), children + 1);
+}
+
+TEST(MessageBoxAccessible, AnAlertNamedByItsTitleAndDescribedByItsPlainText)
+{
+    runtime::TRuntimeAccessibleFactory::Install();
+    QMessageBox box(QMessageBox::Information, "Information", "First line\nsecond line\n\nLast.",
+                    QMessageBox::Ok);
+    QAccessibleInterface* alert = Of(&box);
+    EXPECT_EQ(alert->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(alert->text(QAccessible::Name), "Information");
+    EXPECT_EQ(alert->text(QAccessible::Description), "First line\nsecond line\n\nLast.");
+    box.setText("<b>Saved</b> as <i>quorvant.ini</i>");
+    box.setInformativeText("Nothing else changed.");
+    EXPECT_EQ(alert->text(QAccessible::Description), "Saved as quorvant.ini\nNothing else changed.");
+}
+
+TEST(RichLabelText, ParagraphsBreaksAndListItemsAreReadAsLinesHiddenRunsNot)
+{
+    using controls::TRichLabelAccessible;
+    const std::pair<const char*, const char*> rows[] = {
+        {"<P align=\"center\">A heading.<br></font></P><P>Enter your income</P>",
+         "A heading.\nEnter your income"},
+        {"one<BR>two<hr>three", "one\ntwo\nthree"},
+        {"Intro<UL><LI>first</LI><LI>second</LI></UL>after", "Intro\nfirst\nsecond\nafter"},
+        {"a <b>bold</b>  run\r\nnext\nline", "a bold run\nnextline"},
+        {"shown<Z>hidden</Z> too <z>gone", "shown too"},
+        {"5 &lt; 6 &amp; &copy;&nbsp;2010", "5 < 6 & \u00A9 2010"},
+        {"cut <b", "cut"},
+    };
+    for (const auto& [markup, read] : rows)
+        EXPECT_EQ(TRichLabelAccessible::ReadableText(QString::fromUtf8(markup)), QString::fromUtf8(read))
+            << markup;
 }
 
 TEST(FieldCaption, WithoutALinkTheLabelEndingLeftOfTheFieldOnItsRowNamesIt)
