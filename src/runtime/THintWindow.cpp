@@ -69,7 +69,7 @@ void THintWindow::paintEvent(QPaintEvent*)
     p.drawText(rect().adjusted(4, 2, -4, -2), TextFlags, caption_);
 }
 
-const TDropShadow* THintWindow::Shadow() const
+TDropShadow* THintWindow::Shadow() const
 {
     return shadow_ && shadow_->isVisible() ? shadow_.get() : nullptr;
 }

@@ -26,7 +26,7 @@ public:
     void SetCaption(const QString& caption);
 
     // The shadow drawn where no compositor draws one; null when none shows.
-    const TDropShadow* Shadow() const;
+    TDropShadow* Shadow() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -531,12 +531,16 @@ TEST_F(MainWindow, PromotionalParagraphsAreSeparatedByABlankLine)
                 EXPECT_LT(gap, line / 2) << "between text lines " << i << " and " << i + 1;
         }
         EXPECT_EQ(separators, 2);
-        // The whole copy fits: its last line is drawn.
+        // The whole copy fits: its last word is on a line the label lays out.
+        const QString text = body.label->DisplayText();
+        const QString plain = controls::StripMarkup(text).trimmed();
+        const QString lastWord = plain.mid(plain.lastIndexOf(u' ') + 1);
         controls::TMarkupParams p;
         p.Font = body.label->font();
-        p.Rect = QRect(0, 0, body.label->width(), 1);
-        p.MeasureOnly = true;
-        EXPECT_LE(controls::DrawMarkup(nullptr, body.label->DisplayText(), p).Height, body.label->height());
+        p.Rect = QRect(QPoint(0, 0), body.label->size());
+        p.CheckOnly = true;
+        EXPECT_TRUE(controls::DrawMarkup(nullptr, text, p).StrippedText.trimmed().endsWith(lastWord))
+            << lastWord.toStdString();
     }
 }
 
@@ -562,7 +566,7 @@ TEST_F(MainWindow, OnlineMenuShowsBothSeparatorsAroundTheHiddenMailMenu)
 TEST_F(MainWindow, NoTwoItemsOfOneMenuShareAnAccelerator)
 {
     TfrmMain& w = Open();
-    std::vector<QMenu*> menus = w.findChildren<QMenu*>();
+    const QList<QMenu*> menus = w.findChildren<QMenu*>();
     ASSERT_GE(menus.size(), 5u);
     for (QMenu* menu : menus) {
         std::map<QChar, QString> seen;

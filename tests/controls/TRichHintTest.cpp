@@ -232,8 +232,9 @@ TEST_F(HintFixture, RoundedOutlineIsTheEdgeOfTheWindowsShape)
                 EXPECT_EQ(c, grey) << "edge pixel " << x << "," << y << " shows the background";
             } else if (y < 8 || y >= image.height() - 8) {
                 // Inside the corners' rows the outline is one pixel thin.
-                if (x < 8 || x >= image.width() - 8)
+                if (x < 8 || x >= image.width() - 8) {
                     EXPECT_NE(c, grey) << "outline inside the shape at " << x << "," << y;
+                }
             }
         }
     EXPECT_GT(edge, 2 * (image.width() + image.height()) - 40);
@@ -255,7 +256,7 @@ TEST_F(HintFixture, ShadowFallsRightAndBelowTheShapeWhereNoCompositorDrawsOne)
     const QPoint at = screen.topLeft() + QPoint(40, 40);
     Show(QStringLiteral("Shadowed"), at);
     QApplication::processEvents();
-    const runtime::TDropShadow* shadow = window->Shadow();
+    runtime::TDropShadow* shadow = window->Shadow();
     ASSERT_NE(shadow, nullptr);
     EXPECT_EQ(shadow->geometry(), QRect(at, window->size() + QSize(4, 4)));
     const QImage image = shadow->grab().toImage();

@@ -36,13 +36,13 @@ class HintShadow(DesktopTestCase):
         self.desktop.run("xdotool", "mousemove", "--window", program.window, "200", str(menu_height + 300))
         time.sleep(0.8)
         before = self.screen()
-        # Onto the screenshot picture; its tooltip shows after 400 ms.
-        at = (490, menu_height + 150)
+        # Onto the screenshot picture near its left edge, so that the tooltip
+        # and its shadow lie over the window; it shows after 400 ms.
+        at = (350, menu_height + 80)
         self.desktop.run("xdotool", "mousemove", "--window", program.window, str(at[0] - 3), str(at[1]))
         self.desktop.run("xdotool", "mousemove", "--window", program.window, *map(str, at))
         time.sleep(1.2)
         after = self.screen()
-        self.desktop.screenshot("/tmp/e2e-hint-shadow.png")
 
         # The tooltip's grey outline: its top row lies below the pointer.
         x0, y0 = g["X"] + at[0], g["Y"] + at[1]
