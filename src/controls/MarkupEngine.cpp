@@ -290,7 +290,7 @@ TMarkupResult Layout::Run(QString s)
         Pass(s, m, measure);
         if (m.Consumed == 0 && !s.isEmpty())
             m.Consumed = 1; // cannot happen by the rules; never loop on it
-        lineHeight = std::max(lineHeight, m.Height) + p_.LineSpacing;
+        lineHeight = Sum(std::max(lineHeight, m.Height), p_.LineSpacing);
         const int width = m.X - m.Trailing;
         widest = std::max(widest, width);
 
