@@ -8,9 +8,11 @@
 namespace quorvant::online {
 
 inline constexpr std::string_view MakerName = "Ostrel Software";
-inline constexpr std::string_view MakerDomain = "ostrel.example";
+// The home-page item's caption is "&" and this name, so its first letter is
+// an accelerator no other item of the online menu uses.
+inline constexpr std::string_view MakerDomain = "www.ostrel.example";
 // The maker's home page: host root with its "/".
-inline constexpr std::string_view MakerHomePage = "https://ostrel.example/";
+inline constexpr std::string_view MakerHomePage = "https://www.ostrel.example/";
 // The Brackwell site, a host of its own; pages are appended to it.
 inline constexpr std::string_view BrackwellSite = "https://brackwell.example/";
 

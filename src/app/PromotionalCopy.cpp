@@ -21,6 +21,14 @@ QString Sized(const QString& markup)
     return QStringLiteral("<font size=\"2\">") + markup + QStringLiteral("</font>");
 }
 
+// One paragraph of copy. The line break before the closing tags leaves an
+// empty line of the 10-point font after it, which is what separates one
+// paragraph from the next.
+QString Paragraph(const QString& markup)
+{
+    return QStringLiteral("<p><font size=\"2\">") + markup + QStringLiteral("<br></font></p>");
+}
+
 } // namespace
 
 PromotionalCopy Page2Copy()
@@ -30,20 +38,21 @@ PromotionalCopy Page2Copy()
     PromotionalCopy copy;
     copy.Title = Sized(QStringLiteral("<b>") + Link(product, name) + QStringLiteral("</b>"));
     copy.Body =
-        Sized(QStringLiteral("<p>") + Link(product, name) +
-              QStringLiteral(
-                  " follows every dollar that comes in and goes out of your household, month by month, "
-                  "and shows at a glance where the year is heading.</p>"
-                  "<p>Enter your income, bills and savings once; the planner carries them forward, warns "
-                  "you before an account runs short and lets you try out a new loan payment before you "
-                  "sign. ") +
-              Link(product, QStringLiteral("See how it works")) +
-              QStringLiteral(
-                  ".</p><p><i>Try it free for 30 days: your figures stay on your own computer.</i></p>"));
-    copy.Footer = Sized(QStringLiteral("Also inside: printable monthly reports, a debt pay-down schedule, "
-                                       "savings goals with progress bars, import of bank statements in the "
-                                       "common formats and a calendar of due dates. ") +
-                        Link(product, QStringLiteral("Read more about ") + name) + u'.');
+        Paragraph(
+            Link(product, name) +
+            QStringLiteral(" follows every dollar that comes in and goes out of your household, month by "
+                           "month, and shows at a glance where the year is heading.")) +
+        Paragraph(
+            QStringLiteral("Enter your income, bills and savings once; the planner carries them forward, "
+                           "warns you before an account runs short and lets you try out a new loan "
+                           "payment before you sign. ") +
+            Link(product, QStringLiteral("See how it works")) + u'.') +
+        Paragraph(QStringLiteral("<i>Try it free for 30 days: your figures stay on your own computer.</i>"));
+    copy.Footer =
+        Paragraph(QStringLiteral("Also inside: printable monthly reports, a debt pay-down schedule, "
+                                 "savings goals with progress bars, import of bank statements in the "
+                                 "common formats and a calendar of due dates. ") +
+                  Link(product, QStringLiteral("Read more about ") + name) + u'.');
     copy.PictureHint = QStringLiteral("Click to go online and learn more about ") + name;
     return copy;
 }
@@ -54,18 +63,20 @@ PromotionalCopy Page3Copy()
     const QString name = Text(product.name);
     PromotionalCopy copy;
     copy.Title = Sized(QStringLiteral("<b>") + Link(product, name) + QStringLiteral("</b>"));
-    copy.Body = Sized(
-        QStringLiteral("<p>") + Link(product, name) +
-        QStringLiteral(" shows how much of your home you really own: every payment split into principal and "
-                       "interest, the balance after each year and the equity you build.</p>"
-                       "<p>Compare a 15-year and a 30-year loan side by side, see what one <b>extra</b> "
-                       "payment a year saves, and print a full amortization schedule. ") +
-        Link(product, QStringLiteral("Take the tour")) +
-        QStringLiteral(".</p><p>Made by the authors of Quorvant, with the same care for exact figures. ") +
-        Link(product, QStringLiteral("Download the trial")) + QStringLiteral(".</p>"));
-    copy.Footer = Sized(QStringLiteral("<i>Visit ") + Text(online::MakerName) +
-                        QStringLiteral(" online and download a free trial version of ") +
-                        Link(product, name) + QStringLiteral(" today.</i>"));
+    copy.Body =
+        Paragraph(Link(product, name) +
+                  QStringLiteral(" shows how much of your home you really own: every payment split into "
+                                 "principal and interest, the balance after each year and the equity you "
+                                 "build.")) +
+        Paragraph(
+            QStringLiteral("Compare a 15-year and a 30-year loan side by side, see what one <b>extra</b> "
+                           "payment a year saves, and print a full amortization schedule. ") +
+            Link(product, QStringLiteral("Take the tour")) + u'.') +
+        Paragraph(QStringLiteral("Made by the authors of Quorvant, with the same care for exact figures. ") +
+                  Link(product, QStringLiteral("Download the trial")) + u'.');
+    copy.Footer = Paragraph(QStringLiteral("<i>Visit ") + Text(online::MakerName) +
+                            QStringLiteral(" online and download a free trial version of ") +
+                            Link(product, name) + QStringLiteral(" today.</i>"));
     copy.PictureHint = QStringLiteral("Click to go online and learn more about ") + name;
     return copy;
 }

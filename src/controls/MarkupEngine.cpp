@@ -23,6 +23,21 @@ namespace {
 // Font sizes beyond this only cost time; nothing shown in a label needs more.
 constexpr int MaxPointSize = 400;
 constexpr int ListStep = 12;
+// Pixel values written in the markup (indent, offset, indent stop, picture
+// size) are held within this, and the running extents saturate at Far, so
+// no sum of them can leave the int range, however long the text.
+constexpr int MaxCoordinate = 1 << 20;
+constexpr int Far = 1 << 28;
+
+int Coordinate(int value)
+{
+    return std::clamp(value, -MaxCoordinate, MaxCoordinate);
+}
+
+int Sum(long long a, long long b)
+{
+    return int(std::clamp(a + b, -(long long)Far, (long long)Far));
+}
 
 // The attributes that carry from one line to the next. The measuring and the
 // drawing pass each keep their own copy.
@@ -175,7 +190,16 @@ private:
     QPixmap Source(const QString& source) const;
     int Gh(RunState& st) { return st.Metrics().height(); }
     bool Drawing(const LinePass& pass) const { return pass.PassMode == Mode::Draw && painter_; }
+    // Whether a box lies near enough to the rectangle to be drawn at all:
+    // far beyond it nothing can be seen, and the painter's own arithmetic
+    // would not hold.
+    bool Reachable(const QRect& box) const
+    {
+        return box.right() >= l_ - MaxCoordinate && box.left() <= r_ + MaxCoordinate &&
+               box.bottom() >= t_ - MaxCoordinate && box.top() <= b_ + MaxCoordinate;
+    }
     void SetFontSize(QFont& font, int points) const;
+    void RestoreSize(QFont& font) const;
     void RestoreFace(RunState& st) const;
 
     const TMarkupParams& p_;
@@ -196,7 +220,20 @@ private:
 
 void Layout::SetFontSize(QFont& font, int points) const
 {
-    font.setPointSize(std::clamp(points, 1, MaxPointSize));
+    // 0 asks for no particular height: the base font's. A negative size
+    // measures the character cell; the em of that many points is close.
+    if (points == 0)
+        RestoreSize(font);
+    else
+        font.setPointSize(std::min(points < 0 ? -points : points, MaxPointSize));
+}
+
+void Layout::RestoreSize(QFont& font) const
+{
+    if (p_.Font.pixelSize() > 0)
+        font.setPixelSize(p_.Font.pixelSize());
+    else
+        font.setPointSizeF(p_.Font.pointSizeF());
 }
 
 void Layout::RestoreFace(RunState& st) const
@@ -204,10 +241,7 @@ void Layout::RestoreFace(RunState& st) const
     st.Font.setFamily(p_.Font.family());
     if (!p_.Font.families().isEmpty())
         st.Font.setFamilies(p_.Font.families());
-    if (p_.Font.pixelSize() > 0)
-        st.Font.setPixelSize(p_.Font.pixelSize());
-    else
-        st.Font.setPointSizeF(p_.Font.pointSizeF());
+    RestoreSize(st.Font);
     st.FontChanged();
 }
 
@@ -242,18 +276,21 @@ TMarkupResult Layout::Run(QString s)
         int lineHeight = gh;
         Trim(s);
 
+        // Subscript and superscript end with the line; everything else
+        // carries over.
+        measure.Sub = measure.Sup = draw.Sub = draw.Sup = false;
         lineWidths_.clear();
         nextWidth_ = 0;
         LinePass m;
         m.PassMode = Mode::Measure;
-        m.Left = l_ + measure.Offset;
+        m.Left = Sum(l_, measure.Offset);
         m.PenX = m.Left;
         m.Top = y;
         m.TextBottom = m.BoxBottom = y + gh;
         Pass(s, m, measure);
         if (m.Consumed == 0 && !s.isEmpty())
             m.Consumed = 1; // cannot happen by the rules; never loop on it
-        lineHeight = std::max(lineHeight, m.Height) + p_.LineSpacing;
+        lineHeight = Sum(std::max(lineHeight, m.Height), p_.LineSpacing);
         const int width = m.X - m.Trailing;
         widest = std::max(widest, width);
 
@@ -265,16 +302,16 @@ TMarkupResult Layout::Run(QString s)
             if (r_ - l_ - width > 0)
                 left = l_ + (r_ - l_ - width) / 2;
         }
-        left += measure.Indent;
-        const int step = lineHeight + m.SupExtra + m.SubExtra;
+        left = Sum(left, measure.Indent);
+        const int step = Sum(Sum(lineHeight, m.SupExtra), m.SubExtra);
 
         if (!p_.MeasureOnly) {
             LinePass d;
             d.PassMode = p_.CheckOnly ? Mode::Check : Mode::Draw;
-            d.Left = left + draw.Offset;
+            d.Left = Sum(left, draw.Offset);
             d.PenX = d.Left;
             d.Top = y;
-            d.BoxBottom = y + step;
+            d.BoxBottom = Sum(y, step);
             d.TextBottom = d.BoxBottom - m.SubExtra;
             d.SupExtra = m.SupExtra;
             d.SubExtra = m.SubExtra;
@@ -292,10 +329,10 @@ TMarkupResult Layout::Run(QString s)
             }
         }
 
-        y += step;
-        total += step;
+        y = Sum(y, step);
+        total = Sum(total, step);
         s.remove(0, m.Consumed);
-        if (!p_.MeasureOnly && b_ < y + gh)
+        if (!p_.MeasureOnly && b_ < Sum(y, gh))
             break;
     }
 
@@ -370,7 +407,7 @@ QPixmap Layout::Source(const QString& source) const
 void Layout::Pass(const QString& text, LinePass& pass, RunState& st)
 {
     const bool measuring = pass.PassMode == Mode::Measure;
-    const int available = (r_ - l_) - st.Offset;
+    const int available = Sum(r_ - l_, -(long long)st.Offset);
     qsizetype pos = 0;
     const qsizetype n = text.size();
     while (pos < n) {
@@ -398,7 +435,7 @@ void Layout::Pass(const QString& text, LinePass& pass, RunState& st)
                 if (measuring) {
                     // 6. Fit test. A chunk wider than the whole line is placed
                     // (rather than looping), but on a line of its own.
-                    const bool fits = pass.X + w < available || (w >= available && !pass.TextPlaced);
+                    const bool fits = Sum(pass.X, w) < available || (w >= available && !pass.TextPlaced);
                     if (!fits && p_.WordWrap)
                         break;
                     pass.Height = std::max(pass.Height, h);
@@ -410,7 +447,7 @@ void Layout::Pass(const QString& text, LinePass& pass, RunState& st)
                     pass.TextPlaced = true;
                     lineWidths_.push_back({st.Font, w});
                 } else {
-                    if (st.Anchor && p_.Mouse.x() >= pass.PenX && p_.Mouse.x() <= pass.PenX + w) {
+                    if (st.Anchor && p_.Mouse.x() >= pass.PenX && p_.Mouse.x() <= Sum(pass.PenX, w)) {
                         pass.Hit = true;
                         if (p_.Mouse.y() > pass.Top) {
                             pass.HitTarget = st.AnchorTarget;
@@ -425,9 +462,9 @@ void Layout::Pass(const QString& text, LinePass& pass, RunState& st)
                     }
                     if (Drawing(pass))
                         DrawChunk(chunk, w, pass, st);
-                    pass.PenX += w;
+                    pass.PenX = Sum(pass.PenX, w);
                 }
-                pass.X += w;
+                pass.X = Sum(pass.X, w);
                 pass.Trailing = chunk.endsWith(u' ') ? fm.horizontalAdvance(u' ') : 0;
             }
         }
@@ -467,6 +504,8 @@ void Layout::DrawChunk(const QString& chunk, int width, LinePass& pass, RunState
         bottom += pass.SubExtra;
     const int h = fm.height();
     QRect box(pass.PenX, bottom - h, std::max(width, 1) + 1, h);
+    if (!Reachable(box))
+        return;
     QString shown = chunk;
     int flags = Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextDontClip;
     if (!p_.WordWrap && pass.PenX + width > r_) {
@@ -559,10 +598,12 @@ void Layout::Picture(const MarkupTag& tag, LinePass& pass, RunState& st, TagEffe
     int wantW = 0, wantH = 0;
     if (tag.IntValue("WIDTH", wantW) && tag.IntValue("HEIGHT", wantH) && wantW >= 1 && wantH >= 1)
         w = wantW, h = wantH;
+    w = Coordinate(w);
+    h = Coordinate(h);
 
     if (pass.PassMode == Mode::Measure) {
-        const int available = (r_ - l_) - st.Offset;
-        if (pass.X > 0 && pass.X + w >= available) {
+        const int available = Sum(r_ - l_, -(long long)st.Offset);
+        if (pass.X > 0 && Sum(pass.X, w) >= available) {
             effect = TagEffect::SplitBefore;
             return;
         }
@@ -575,7 +616,7 @@ void Layout::Picture(const MarkupTag& tag, LinePass& pass, RunState& st, TagEffe
             pass.PictureOffset = (pass.Height - gh) / 2;
         if (tag.Has("WRAP"))
             pass.Height = gh;
-        pass.X += w;
+        pass.X = Sum(pass.X, w);
         return;
     }
 
@@ -588,10 +629,10 @@ void Layout::Picture(const MarkupTag& tag, LinePass& pass, RunState& st, TagEffe
         if (const QPixmap alt = Source(tag.Value("ALT")); !alt.isNull())
             picture = alt;
     }
-    if (Drawing(pass))
+    if (Drawing(pass) && Reachable(box))
         painter_->drawPixmap(box, picture);
-    pass.PenX += w;
-    pass.X += w;
+    pass.PenX = Sum(pass.PenX, w);
+    pass.X = Sum(pass.X, w);
 }
 
 TagEffect Layout::Tag(const MarkupTag& tag, LinePass& pass, RunState& st)
@@ -772,9 +813,9 @@ TagEffect Layout::Tag(const MarkupTag& tag, LinePass& pass, RunState& st)
             st.Font.setItalic(true);
             st.FontChanged();
         } else if (c2 == u'N') {
-            if (int x = 0; tag.IntValue("X", x) && pass.X < x) {
-                pass.X = x;
-                pass.PenX = l_ + x;
+            if (int x = 0; tag.IntValue("X", x) && pass.X < Coordinate(x)) {
+                pass.X = Coordinate(x);
+                pass.PenX = Sum(l_, pass.X);
             }
         } else if (c2 == u'M') {
             Picture(tag, pass, st, effect);
@@ -784,9 +825,10 @@ TagEffect Layout::Tag(const MarkupTag& tag, LinePass& pass, RunState& st)
         if (pass.ListItemSeen)
             return TagEffect::SplitBefore;
         pass.ListItemSeen = true;
+        const int indent = Sum(0, (long long)st.ListLevel * ListStep);
         const int level = st.ListLevel;
-        pass.X += level * ListStep;
-        pass.PenX += level * ListStep - ListStep;
+        pass.X = Sum(pass.X, indent);
+        pass.PenX = Sum(pass.PenX, indent - ListStep);
         if (drawing && !st.Hidden) {
             const QFontMetrics& fm = st.Metrics();
             painter_->setFont(st.Font);
@@ -796,15 +838,13 @@ TagEffect Layout::Tag(const MarkupTag& tag, LinePass& pass, RunState& st)
                                    level % 2 ? QString(u'\u2022') : QStringLiteral("o"));
             }
         }
-        pass.PenX += ListStep;
+        pass.PenX = Sum(pass.PenX, ListStep);
         break;
     }
     case 'O':
         if (c2 == u'F') {
             if (int x = 0; tag.IntValue("X", x)) {
-                pass.PenX = x;
-                pass.X = x;
-                st.Offset = x;
+                pass.PenX = pass.X = st.Offset = Coordinate(x);
             }
         }
         break;
@@ -819,7 +859,7 @@ TagEffect Layout::Tag(const MarkupTag& tag, LinePass& pass, RunState& st)
                 st.Align = 2;
         }
         if (int indent = 0; tag.IntValue("INDENT", indent))
-            st.Indent = indent;
+            st.Indent = Coordinate(indent);
         if (tag.Has("BGCOLOR") && !measuring && !p_.KeepColors) {
             st.ParagraphBackground = true;
             st.ParagraphColor = MarkupColor(tag.UpperValue("BGCOLOR"));
@@ -849,7 +889,8 @@ TagEffect Layout::Tag(const MarkupTag& tag, LinePass& pass, RunState& st)
             st.Font.setUnderline(true);
             st.FontChanged();
         } else {
-            ++st.ListLevel;
+            if (st.ListLevel < MaxCoordinate)
+                ++st.ListLevel;
             effect = TagEffect::EndLine;
         }
         break;

@@ -138,13 +138,17 @@ bool MarkupTag::FontSize(int& value) const
     const qsizetype at = Find("SIZE");
     if (at < 0)
         return false;
+    // A size without a readable number is 0, like every malformed value.
+    value = 0;
     const qsizetype eq = upper_.indexOf(u'=', at + 4);
     if (eq < 0)
-        return false;
+        return true;
     qsizetype start = eq + 1;
     if (const qsizetype quote = upper_.indexOf(u'"', start); quote >= 0)
         start = quote + 1;
-    return LeadingInteger(QStringView(upper_).mid(start), value);
+    if (!LeadingInteger(QStringView(upper_).mid(start), value))
+        value = 0;
+    return true;
 }
 
 } // namespace quorvant::controls

@@ -28,7 +28,7 @@ public:
     // The quoted value read as a decimal integer; false when it is not one.
     bool IntValue(const char* name, int& value) const;
     // The font-size value: the leading integer after "SIZE" and "=", past a
-    // double quote if one follows.
+    // double quote if one follows; 0 when there is none. False without SIZE.
     bool FontSize(int& value) const;
 
 private:

@@ -2,8 +2,9 @@
 
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 #include "controls/MarkupEngine.h"
 #include "controls/TRichHint.h"
@@ -32,15 +33,34 @@ TMarkupParams SettingsParams(const TRichHint& settings)
     return p;
 }
 
-QRegion RoundedRegion(const QSize& size)
+// The pixels of its edge: those with a neighbour left, right, above or
+// below outside it.
+QRegion Edge(const QRegion& shape)
 {
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, size.width(), size.height()), CornerDiameter / 2.0,
-                        CornerDiameter / 2.0);
-    return QRegion(path.toFillPolygon().toPolygon());
+    const QRegion inner = shape & shape.translated(1, 0) & shape.translated(-1, 0) & shape.translated(0, 1) &
+                          shape.translated(0, -1);
+    return shape - inner;
 }
 
 } // namespace
+
+QRegion TRichHintWindow::RoundedShape(const QSize& size)
+{
+    // Row by row, the pixels whose centres lie inside a rectangle of this
+    // size with corners rounded by circles of the corner diameter.
+    const int w = size.width(), h = size.height();
+    const double radius = std::min({CornerDiameter / 2.0, w / 2.0, h / 2.0});
+    QRegion shape;
+    for (int y = 0; y < h; ++y) {
+        const double centreY = y + 0.5;
+        const double dy = std::max({radius - centreY, centreY - (h - radius), 0.0});
+        const double reach = std::sqrt(std::max(0.0, radius * radius - dy * dy));
+        const int inset = dy > 0 ? int(std::ceil(radius - reach - 0.5)) : 0;
+        if (w - 2 * inset > 0)
+            shape += QRect(inset, y, w - 2 * inset, 1);
+    }
+    return shape;
+}
 
 TRichHintWindow::TRichHintWindow(QWidget* parent) : THintWindow(parent)
 {
@@ -106,7 +126,7 @@ void TRichHintWindow::ActivateHint(const QRect& rect, const QString& hint)
             r.moveBottom(monitor.bottom() - 2);
     }
     if (settings->HintStyle() == TRichHint::hsRounded)
-        setMask(RoundedRegion(r.size()));
+        setMask(RoundedShape(r.size()));
     else
         clearMask();
     setGeometry(r);
@@ -139,10 +159,11 @@ void TRichHintWindow::paintEvent(QPaintEvent*)
     }
 
     if (settings->HintStyle() == TRichHint::hsRounded) {
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(ToQColor(runtime::clGray));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(client.adjusted(0, 0, -1, -1)), CornerDiameter / 2.0, CornerDiameter / 2.0);
+        // The outline is the edge of the very shape that cuts the window, so
+        // the two meet at every pixel of the corners.
+        const QColor grey = ToQColor(runtime::clGray);
+        for (const QRect& r : Edge(RoundedShape(client.size())))
+            p.fillRect(r, grey);
     } else {
         const int right = client.right(), bottom = client.bottom();
         p.setPen(ToQColor(runtime::cl3DLight));

@@ -22,6 +22,10 @@ public:
     // The measured text plus the margins (without the frame's room).
     QSize TextExtent() const { return extent_; }
 
+    // The rounded window's shape: a rectangle of this size with its corners
+    // cut round by 16 x 16 ellipses. Its edge pixels are the grey outline.
+    static QRegion RoundedShape(const QSize& size);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "platform/DesktopCompositor.h"
 #include "runtime/TColor.h"
+#include "runtime/TDropShadow.h"
 
 namespace quorvant::runtime {
 
@@ -19,6 +21,8 @@ THintWindow::THintWindow(QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }
+
+THintWindow::~THintWindow() = default;
 
 QRect THintWindow::CalcHintRect(int maxWidth, const QString& hint)
 {
@@ -63,6 +67,50 @@ void THintWindow::paintEvent(QPaintEvent*)
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setPen(ToQColor(clInfoText));
     p.drawText(rect().adjusted(4, 2, -4, -2), TextFlags, caption_);
+}
+
+TDropShadow* THintWindow::Shadow() const
+{
+    return shadow_ && shadow_->isVisible() ? shadow_.get() : nullptr;
+}
+
+// The shadow follows the window's shape (its mask, else its rectangle) on
+// every show, move and resize; it is cast before the window itself maps, so
+// the screen grabbed beneath it is free of the window.
+void THintWindow::CastShadow()
+{
+    if (platform::IsDesktopComposited())
+        return;
+    if (!shadow_)
+        shadow_ = std::make_unique<TDropShadow>();
+    shadow_->Cast(geometry(), mask().isEmpty() ? QRegion(rect()) : mask());
+}
+
+void THintWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    CastShadow();
+}
+
+void THintWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (shadow_)
+        shadow_->Remove();
+}
+
+void THintWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (isVisible())
+        CastShadow();
+}
+
+void THintWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible())
+        CastShadow();
 }
 
 } // namespace quorvant::runtime

@@ -2,9 +2,11 @@
 // values, the first-run help topic, leaving fields, failures, reset, close.
 #include <QApplication>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +15,7 @@
 #include "app/MainWindowFixture.h"
 #include "app/OnlineAddresses.h"
 #include "app/TfrmMain.h"
+#include "controls/MarkupEngine.h"
 #include "platform/ProfileFile.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
@@ -226,8 +229,8 @@ TEST_F(MainWindow, GoOnlineOpensTheAddressOfEachSender)
         std::string address;
     };
     const std::vector<Row> rows{
-        {w.mnuOnlineHome, "https://ostrel.example/?ref=Kestavo451"},
-        {w.statusBar, "https://ostrel.example/?ref=Kestavo451"},
+        {w.mnuOnlineHome, "https://www.ostrel.example/?ref=Kestavo451"},
+        {w.statusBar, "https://www.ostrel.example/?ref=Kestavo451"},
         {w.mnuOnlineSuggestionBox, "https://brackwell.example/suggest.htm?ref=Kestavo451"},
         {w.mnuOnlineFreeware, "https://brackwell.example/freeware.htm?ref=Kestavo451"},
         {w.mnuOnlineSupport, "https://brackwell.example/faq.htm?ref=Kestavo451"},
@@ -264,9 +267,9 @@ TEST_F(MainWindow, StatusBarTextsFollowTheMouseAndTheHintPanelKeepsItsWidth)
         Qt::CursorShape cursor;
         QString text;
     };
-    for (const Row& row : {Row{114, Qt::PointingHandCursor, "Click to visit ostrel.example"},
-                           Row{115, Qt::ArrowCursor, "Click to visit ostrel.example"},
-                           Row{120, Qt::ArrowCursor, "Click to visit ostrel.example"},
+    for (const Row& row : {Row{114, Qt::PointingHandCursor, "Click to visit www.ostrel.example"},
+                           Row{115, Qt::ArrowCursor, "Click to visit www.ostrel.example"},
+                           Row{120, Qt::ArrowCursor, "Click to visit www.ostrel.example"},
                            Row{121, Qt::ArrowCursor, "Ostrel Software"}}) {
         w.statusBarMouseMove(w.statusBar, {}, row.x, 5);
         EXPECT_EQ(w.statusBar->cursor().shape(), row.cursor) << row.x;
@@ -296,7 +299,7 @@ TEST_F(MainWindow, OnlyTheWebPanelOpensTheHomePageAndNothingEscapesItsClick)
     EXPECT_TRUE(os.shellRequests.empty());
     w.statusBarPanelClick(w.statusBar, w.statusBar->Panels()->Items(0), Qt::RightButton, {}, 20, 5);
     ASSERT_EQ(os.shellRequests.size(), 1u);
-    EXPECT_EQ(os.shellRequests[0].file, "https://ostrel.example/?ref=Kestavo451");
+    EXPECT_EQ(os.shellRequests[0].file, "https://www.ostrel.example/?ref=Kestavo451");
     os.shellResult = 2;
     w.statusBarPanelClick(w.statusBar, w.statusBar->Panels()->Items(0), Qt::LeftButton, {}, 20, 5);
     EXPECT_EQ(os.beeps, 1);
@@ -306,7 +309,7 @@ TEST_F(MainWindow, OnlyTheWebPanelOpensTheHomePageAndNothingEscapesItsClick)
 TEST_F(MainWindow, MenusCarryTheirCaptionsVisibilityAndProducts)
 {
     TfrmMain& w = Open();
-    EXPECT_EQ(w.mnuOnlineHome->text(), "&ostrel.example");
+    EXPECT_EQ(w.mnuOnlineHome->text(), "&www.ostrel.example");
     EXPECT_EQ(w.mnuInternetTry->title(), "&Trial Versions of Financial  Software");
     EXPECT_FALSE(w.mnuInternetEmail->menuAction()->isVisible());
     EXPECT_FALSE(w.N7->isVisible());
@@ -495,4 +498,119 @@ TEST_F(MainWindow, ToolbarHintsLandInTheHintPanelWithoutTooltips)
     // The toolbar shows no tooltips: the window's own hint display is off.
     QTest::qWait(600);
     EXPECT_FALSE(runtime::Application().HintShowing());
+}
+
+namespace {
+
+// The rows of the label's rendered image that hold text, as bands of
+// consecutive rows: {first row, last row}.
+std::vector<std::pair<int, int>> TextBands(QWidget* page, QWidget* label)
+{
+    const QImage shot = page->grab().toImage();
+    const QRect area(label->mapTo(page, QPoint(0, 0)), label->size());
+    const QRgb background = shot.pixel(area.right() - 1, area.bottom() - 1);
+    std::vector<std::pair<int, int>> bands;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        bool ink = false;
+        for (int x = area.left(); x <= area.right() && !ink; ++x)
+            ink = shot.pixel(x, y) != background;
+        if (!ink)
+            continue;
+        const int row = y - area.top();
+        if (!bands.empty() && bands.back().second == row - 1)
+            bands.back().second = row;
+        else
+            bands.push_back({row, row});
+    }
+    return bands;
+}
+
+} // namespace
+
+TEST_F(MainWindow, PromotionalParagraphsAreSeparatedByABlankLine)
+{
+    TfrmMain& w = Open();
+    struct Body {
+        int page;
+        QWidget* panel;
+        controls::TRichLabel* label;
+    };
+    for (const Body& body : {Body{1, w.Panel1, w.RichLabel4}, Body{2, w.Panel2, w.RichLabel8}}) {
+        SCOPED_TRACE(body.label->objectName().toStdString());
+        w.nbkMain->SetPageIndex(body.page);
+        QApplication::processEvents();
+        QFont font = body.label->font();
+        font.setPointSize(10);
+        const int line = QFontMetrics(font).height();
+        const auto bands = TextBands(body.panel, body.label);
+        ASSERT_GE(bands.size(), 4u);
+        // Between the lines of one paragraph the gap is a fraction of a line;
+        // between paragraphs an empty line of the 10-point font lies in it.
+        int separators = 0;
+        for (size_t i = 1; i < bands.size(); ++i) {
+            const int gap = bands[i].first - bands[i - 1].second - 1;
+            if (gap >= line)
+                ++separators;
+            else
+                EXPECT_LT(gap, line / 2) << "between text lines " << i << " and " << i + 1;
+        }
+        EXPECT_EQ(separators, 2);
+        // The whole copy fits: its last word is on a line the label lays out.
+        const QString text = body.label->DisplayText();
+        const QString plain = controls::StripMarkup(text).trimmed();
+        const QString lastWord = plain.mid(plain.lastIndexOf(u' ') + 1);
+        controls::TMarkupParams p;
+        p.Font = body.label->font();
+        p.Rect = QRect(QPoint(0, 0), body.label->size());
+        p.CheckOnly = true;
+        EXPECT_TRUE(controls::DrawMarkup(nullptr, text, p).StrippedText.trimmed().endsWith(lastWord))
+            << lastWord.toStdString();
+    }
+}
+
+TEST_F(MainWindow, OnlineMenuShowsBothSeparatorsAroundTheHiddenMailMenu)
+{
+    TfrmMain& w = Open();
+    w.mnuInternet->popup(w.mapToGlobal(QPoint(20, 20)));
+    QApplication::processEvents();
+    const QRect blog = w.mnuInternet->actionGeometry(w.mnuOnlineBlog);
+    const QRect n10 = w.mnuInternet->actionGeometry(w.N10);
+    const QRect n8 = w.mnuInternet->actionGeometry(w.N8);
+    const QRect trial = w.mnuInternet->actionGeometry(w.mnuInternetTry->menuAction());
+    w.mnuInternet->hide();
+    EXPECT_GT(n10.height(), 0);
+    EXPECT_GT(n8.height(), 0);
+    EXPECT_EQ(n10.top(), blog.bottom() + 1);
+    EXPECT_EQ(n8.top(), n10.bottom() + 1);
+    EXPECT_EQ(trial.top(), n8.bottom() + 1);
+    // The hidden separator N7 stays out of sight.
+    EXPECT_TRUE(w.mnuInternet->actionGeometry(w.N7).isEmpty());
+}
+
+TEST_F(MainWindow, NoTwoItemsOfOneMenuShareAnAccelerator)
+{
+    TfrmMain& w = Open();
+    const QList<QMenu*> menus = w.findChildren<QMenu*>();
+    ASSERT_GE(menus.size(), 5u);
+    for (QMenu* menu : menus) {
+        std::map<QChar, QString> seen;
+        for (QAction* item : menu->actions()) {
+            const QString text = item->text();
+            const qsizetype amp = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+            if (item->isSeparator() || amp < 0)
+                continue;
+            const QChar key = text[amp + 1].toUpper();
+            EXPECT_FALSE(seen.count(key))
+                << menu->objectName().toStdString() << ": \"" << text.toStdString() << "\" and \""
+                << seen[key].toStdString() << "\" share " << key.toLatin1();
+            seen[key] = text;
+        }
+    }
+    // The menu bar's own titles too.
+    std::map<QChar, QString> titles;
+    for (QAction* item : w.mnuMain->actions()) {
+        const QChar key = item->text()[item->text().indexOf(u'&') + 1].toUpper();
+        EXPECT_FALSE(titles.count(key)) << item->text().toStdString();
+        titles[key] = item->text();
+    }
 }

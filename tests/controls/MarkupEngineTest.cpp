@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <limits>
 
 #include "controls/MarkupColors.h"
 #include "controls/MarkupEngine.h"
@@ -178,6 +179,60 @@ TEST(MarkupLines, LineThatDoesNotFitBelowIsNotLaidOut)
     EXPECT_EQ(DrawMarkup(nullptr, text, p).Height, 2 * h);
 }
 
+TEST(MarkupLines, SubscriptAndSuperscriptEndWithTheirLine)
+{
+    const QFontMetrics fm(Points(8));
+    const int h = fm.height();
+    const int width = fm.horizontalAdvance(QStringLiteral("wwww ")) + 2; // one word a line
+    // Three lines of a wrapped run: only the first is lowered or raised.
+    EXPECT_EQ(Measure(QStringLiteral("<sub>wwww wwww wwww</sub>"), width).Height, 3 * h + h / 4);
+    EXPECT_EQ(Measure(QStringLiteral("<sup>wwww wwww wwww</sup>"), width).Height, 3 * h + h / 4);
+    // The wrapped line is drawn exactly as plain text on a line of its own.
+    const QSize size(width, 4 * h);
+    EXPECT_EQ(Render(QStringLiteral("<sub>wwww wwww</sub>"), size, Points(8)),
+              Render(QStringLiteral("<sub>wwww</sub><br>wwww"), size, Points(8)));
+}
+
+TEST(MarkupNumbers, HugeValuesNeitherWrapRoundNorMoveTextBack)
+{
+    const int h = QFontMetrics(Points(8)).height();
+    // An indent stop far past the line: the extent stays far right, and the
+    // word that no longer fits goes to the next line.
+    const auto stop = Measure(QStringLiteral("<ind x=\"2147483647\">ab"), 500);
+    EXPECT_GT(stop.Width, 500);
+    EXPECT_EQ(stop.Height, 2 * h);
+    // A hugely negative offset widens the line as far as it moves it left.
+    EXPECT_EQ(Measure(QStringLiteral("<of x=\"-2147483648\">aa bb cc</of>"), 500).Height, h);
+    // An indent that would pass the end of the integers does not come round
+    // to the far left.
+    const auto hit = HitAt(QStringLiteral("<p indent=\"2147483647\"><a href=\"t\">xx</a></p>"),
+                           QRect(10, 0, 200, 100), {std::numeric_limits<int>::min() + 12, h / 2});
+    EXPECT_FALSE(hit.OnAnchor);
+    // Huge pictures: line heights add up.
+    QPixmap picture(4, 4);
+    picture.fill(Qt::red);
+    TPictureContainer container;
+    container.Add(QStringLiteral("pic"), picture);
+    const QString img = QStringLiteral("<img src=\"pic\" width=\"2147483647\" height=\"2147483647\">");
+    TMarkupParams p = Params(QRect(0, 0, 500, 1));
+    p.MeasureOnly = true;
+    p.PictureContainer = &container;
+    const int one = DrawMarkup(nullptr, img, p).Height;
+    EXPECT_GT(one, 0);
+    EXPECT_EQ(DrawMarkup(nullptr, img + QStringLiteral("<br>") + img, p).Height, 2 * one);
+}
+
+TEST(MarkupText, SizeZeroOrUnreadableGivesTheBaseFontsSize)
+{
+    const QFontMetrics base(Points(8)), big(Points(16));
+    for (const char* tag : {"<font size=0>", "<font size=abc>", "<font size>", "<font size=\"\">"}) {
+        SCOPED_TRACE(tag);
+        const auto r = Measure(
+            QStringLiteral("<font size=5>A") + QString::fromLatin1(tag) + QStringLiteral("B</font>"), 500);
+        EXPECT_EQ(r.Width, big.horizontalAdvance(u'A') + base.horizontalAdvance(u'B') + 2);
+    }
+}
+
 TEST(MarkupText, UnterminatedTagHidesTheRest)
 {
     const QFontMetrics fm(Points(8));
@@ -225,7 +280,8 @@ TEST_P(MarkupFontSize, SizeAttributeGivesPoints)
 INSTANTIATE_TEST_SUITE_P(Sizes, MarkupFontSize,
                          ::testing::Values(SizeCase{"<font size=7>", 7}, SizeCase{"<font size=\"3\">", 12},
                                            SizeCase{"<font size=2>", 10}, SizeCase{"<FONT SIZE = 5>", 16},
-                                           SizeCase{"<font size=\"20\">", 20}));
+                                           SizeCase{"<font size=\"20\">", 20},
+                                           SizeCase{"<font size=-12>", 12}));
 
 TEST(MarkupText, ClosingFontTagRestoresTheBaseFontNotTheEnclosingOne)
 {

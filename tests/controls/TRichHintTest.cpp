@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
@@ -9,6 +10,7 @@
 #include "controls/TRichHint.h"
 #include "controls/TRichHintWindow.h"
 #include "runtime/TApplication.h"
+#include "runtime/TDropShadow.h"
 #include "runtime/TForm.h"
 
 using namespace quorvant::controls;
@@ -204,5 +206,76 @@ TEST_F(HintFixture, PaintsTheRequestColourInsideTheFrameOfItsStyle)
     image = window->grab().toImage();
     EXPECT_EQ(image.pixelColor(image.width() / 2, 0).rgb(), QColor(128, 128, 128).rgb());
     // A vertical gradient from the request colour towards white.
-    EXPECT_LT(image.pixelColor(2, 2).red(), image.pixelColor(2, image.height() - 3).red());
+    EXPECT_LT(image.pixelColor(image.width() / 2, 2).red(),
+              image.pixelColor(image.width() / 2, image.height() - 3).red());
+}
+
+TEST_F(HintFixture, RoundedOutlineIsTheEdgeOfTheWindowsShape)
+{
+    provider->SetHintStyle(TRichHint::hsRounded);
+    // Aqua: no text pixel blended from black over it is grey.
+    provider->SetHintColor(runtime::clAqua);
+    Show(QStringLiteral("Rounded outline"), screen.topLeft() + QPoint(10, 10));
+    const QRegion shape = window->mask();
+    const QImage image = window->grab().toImage();
+    const QRgb grey = qRgb(128, 128, 128);
+    int edge = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (!shape.contains(QPoint(x, y)))
+                continue;
+            const bool onEdge = !shape.contains(QPoint(x - 1, y)) || !shape.contains(QPoint(x + 1, y)) ||
+                                !shape.contains(QPoint(x, y - 1)) || !shape.contains(QPoint(x, y + 1));
+            const QRgb c = image.pixel(x, y);
+            if (onEdge) {
+                ++edge;
+                EXPECT_EQ(c, grey) << "edge pixel " << x << "," << y << " shows the background";
+            } else if (y < 8 || y >= image.height() - 8) {
+                // Inside the corners' rows the outline is one pixel thin.
+                if (x < 8 || x >= image.width() - 8) {
+                    EXPECT_NE(c, grey) << "outline inside the shape at " << x << "," << y;
+                }
+            }
+        }
+    EXPECT_GT(edge, 2 * (image.width() + image.height()) - 40);
+}
+
+TEST_F(HintFixture, ShadowFallsRightAndBelowTheShapeWhereNoCompositorDrawsOne)
+{
+    // A plain white window beneath, so the shadow is the only dark thing.
+    QWidget below(nullptr, Qt::FramelessWindowHint);
+    below.setAutoFillBackground(true);
+    QPalette palette = below.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    below.setPalette(palette);
+    below.setGeometry(QRect(screen.topLeft() + QPoint(5, 5), QSize(400, 200)));
+    below.show();
+    QApplication::processEvents();
+
+    provider->SetHintStyle(TRichHint::hsRounded);
+    const QPoint at = screen.topLeft() + QPoint(40, 40);
+    Show(QStringLiteral("Shadowed"), at);
+    QApplication::processEvents();
+    runtime::TDropShadow* shadow = window->Shadow();
+    ASSERT_NE(shadow, nullptr);
+    EXPECT_EQ(shadow->geometry(), QRect(at, window->size() + QSize(4, 4)));
+    const QImage image = shadow->grab().toImage();
+    const QRegion area = shadow->Area();
+    const QRegion shape = window->mask();
+    const int w = window->width(), h = window->height();
+    // Darker than the white beneath along the bottom and the right side,
+    // never inside the hint's own shape, and lightest at the outer edge.
+    for (const QPoint p : {QPoint(w / 2, h + 1), QPoint(w + 1, h / 2), QPoint(w / 2, h)}) {
+        ASSERT_TRUE(area.contains(p)) << p.x() << "," << p.y();
+        const QColor c = image.pixelColor(p);
+        EXPECT_LT(c.red(), 235) << p.x() << "," << p.y();
+        EXPECT_EQ(c.red(), c.blue());
+    }
+    EXPECT_LT(image.pixelColor(w / 2, h).red(), image.pixelColor(w / 2, h + 3).red());
+    EXPECT_TRUE((area & shape).isEmpty());
+    EXPECT_FALSE(area.contains(QPoint(w / 2, 2)));
+    EXPECT_FALSE(area.contains(QPoint(2, h / 2)));
+
+    window->ReleaseHint();
+    EXPECT_EQ(window->Shadow(), nullptr);
 }

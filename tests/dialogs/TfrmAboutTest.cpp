@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/TfrmAbout.h"
+#include "runtime/TColor.h"
 #include "support/TestPlatform.h"
 
 using namespace quorvant;
@@ -116,4 +117,31 @@ TEST_F(AboutDialog, EnterAndTheAcceleratorsPressTheButtons)
     QTest::qWait(300);
     ASSERT_EQ(shell.size(), 1u);
     EXPECT_EQ(shell[0].file, "/opt/quorvant/License.txt");
+}
+
+TEST_F(AboutDialog, GraphicPanelIsOpaqueWhiteInsideALoweredOuterAndRaisedInnerBevel)
+{
+    dialog->show();
+    QApplication::processEvents();
+    const QImage image = dialog->grab(dialog->pnlGraphic->geometry()).toImage();
+    ASSERT_EQ(image.size(), QSize(431, 76));
+    const int w = image.width(), h = image.height();
+    const QRgb light = runtime::ToQColor(runtime::clBtnHighlight).rgb();
+    const QRgb dark = runtime::ToQColor(runtime::clBtnShadow).rgb();
+    ASSERT_NE(light, dark);
+    auto at = [&](int x, int y) { return image.pixelColor(x, y).rgb(); };
+    // Outer bevel lowered: dark at top and left, light at bottom and right.
+    EXPECT_EQ(at(w / 2, 0), dark);
+    EXPECT_EQ(at(0, h / 2), dark);
+    EXPECT_EQ(at(w / 2, h - 1), light);
+    EXPECT_EQ(at(w - 1, h / 2), light);
+    // Inner bevel raised: the reverse, one pixel further in.
+    EXPECT_EQ(at(w / 2, 1), light);
+    EXPECT_EQ(at(1, h / 2), light);
+    EXPECT_EQ(at(w / 2, h - 2), dark);
+    EXPECT_EQ(at(w - 2, h / 2), dark);
+    // White inside, around the logo, whatever the dialog's own colour.
+    ASSERT_NE(runtime::ToQColor(runtime::clBtnFace).rgb(), qRgb(255, 255, 255));
+    for (const QPoint p : {QPoint(3, 3), QPoint(w - 4, h - 4), QPoint(2, h / 2), QPoint(w / 2, 3)})
+        EXPECT_EQ(at(p.x(), p.y()), qRgb(255, 255, 255)) << p.x() << "," << p.y();
 }
