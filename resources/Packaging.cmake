@@ -70,7 +70,7 @@ file(WRITE ${_generated}/copyright
   "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
   "Upstream-Name: Quorvant\n"
   "Upstream-Contact: ${QUORVANT_COMPANY} <support@ostrel.example>\n"
-  "Source: https://ostrel.example/\n"
+  "Source: https://www.ostrel.example/\n"
   "\n"
   "Files: *\n"
   "Copyright: 2010 ${QUORVANT_COMPANY}\n"
@@ -114,7 +114,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/resources/License.txt)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://ostrel.example/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.ostrel.example/")
 # The program without its debug information (a package of about 1 MB, not 12).
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
