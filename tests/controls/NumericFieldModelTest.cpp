@@ -340,10 +340,10 @@ TEST(NumericFieldModel, LocalesWithoutOrWithWideThousandsCharacters)
         QString whileTyping, left, written;
     } rows[] = {
         {u',', QChar(), "987,25", 987.25, "987,25", "987,25", "1234567,50"},
-        {u',', QChar(0x202f), "98765,2", 98765.2, u"98\u202f765,2", u"98\u202f765,20",
-         u"1\u202f234\u202f567,50"},
-        {u'.', QChar(0x2019), "98765.25", 98765.25, u"98\u2019765.25", u"98\u2019765.25",
-         u"1\u2019234\u2019567.50"},
+        {u',', QChar(0x202f), "98765,2", 98765.2, QString::fromUtf16(u"98\u202f765,2"),
+         QString::fromUtf16(u"98\u202f765,20"), QString::fromUtf16(u"1\u202f234\u202f567,50")},
+        {u'.', QChar(0x2019), "98765.25", 98765.25, QString::fromUtf16(u"98\u2019765.25"),
+         QString::fromUtf16(u"98\u2019765.25"), QString::fromUtf16(u"1\u2019234\u2019567.50")},
     };
     for (const auto& r : rows) {
         TIntlSup intl;
