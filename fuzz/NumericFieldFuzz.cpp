@@ -25,8 +25,8 @@ const char* const Masks[] = {
 // and de_CH (U+2019), which a paste may carry.
 const char16_t Typed[] = u"0123456789.,-- x+E()$\u202f\u2019";
 
-// The regional characters of a decimal-comma locale, pt_PT (no thousands
-// character), fr_FR and de_CH.
+// Regional characters as de_DE, pt_PT (no thousands character), fr_FR and
+// de_CH give them.
 const struct {
     char16_t decimal, thousands;
 } Locales[] = {{u',', u'.'}, {u',', 0}, {u',', 0x202f}, {u'.', 0x2019}};
