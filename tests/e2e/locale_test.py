@@ -53,8 +53,9 @@ class RegionalNumbers(DesktopTestCase):
     def test_typing_saving_and_restarting_under_regional_locales(self):
         # The same typing under C gives the figures every locale must show.
         _, plain, plain_file = self.session("C.UTF-8", ".")
-        self.assertIn("PurchasePrice=987654.25\r\n", plain_file)
-        self.assertIn("Interest=7.0001\r\n", plain_file)  # typed 7.00005 rounds up
+        with self.subTest(locale="C.UTF-8"):
+            self.assertIn("PurchasePrice=987654.25\r\n", plain_file)
+            self.assertIn("Interest=7.0001\r\n", plain_file)  # typed 7.00005 rounds up
 
         for locale, decimal, thousands in LOCALES:
             with self.subTest(locale=locale):
