@@ -21,7 +21,15 @@ const char* const Masks[] = {
     "g###.##",       "cc##.##",  "##.##CC", ".####",      "###.", "#,#,#.#", "E###.##",
 };
 
-const char Typed[] = "0123456789.,-- x+E()$";
+// Besides the ASCII keys, the wide thousands characters of fr_FR (U+202F)
+// and de_CH (U+2019), which a paste may carry.
+const char16_t Typed[] = u"0123456789.,-- x+E()$\u202f\u2019";
+
+// Regional characters as de_DE, pt_PT (no thousands character), fr_FR and
+// de_CH give them.
+const struct {
+    char16_t decimal, thousands;
+} Locales[] = {{u',', u'.'}, {u',', 0}, {u',', 0x202f}, {u'.', 0x2019}};
 
 class Input {
 public:
@@ -65,8 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t setup = in.Byte();
     TIntlSup intl;
     if (setup & 0x80) {
-        intl.DecimalChar = u',';
-        intl.ThousandsChar = u'.';
+        const auto& locale = Locales[((setup & 0x7f) >> 4) % std::size(Locales)];
+        intl.DecimalChar = QChar(locale.decimal);
+        intl.ThousandsChar = QChar(locale.thousands);
     }
     NumericFieldModel m(intl);
     m.SetDataType(NumericType::Double);
@@ -82,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 1:
         case 2:
         case 3:
-            m.TypeChar(QChar(Typed[in.Byte() % (sizeof Typed - 1)]));
+            m.TypeChar(QChar(Typed[in.Byte() % (std::size(Typed) - 1)]));
             break;
         case 4:
             m.TypeChar(QChar(in.Byte()));
@@ -96,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 6: {
             QString clip;
             for (int n = in.Byte() % 24; n > 0; --n)
-                clip += QChar(Typed[in.Byte() % (sizeof Typed - 1)]);
+                clip += QChar(Typed[in.Byte() % (std::size(Typed) - 1)]);
             m.Paste(clip);
             break;
         }
@@ -119,9 +128,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 10:
-            // Leaving the field: a valid entry is rewritten and still valid.
-            if (m.Validate(true) == 0 && m.Validate(false) != 0)
-                std::abort();
+            // Leaving the field: a valid entry is rewritten, still valid, and
+            // a second rewrite changes nothing.
+            if (m.Validate(true) == 0) {
+                const QString once = m.DisplayText();
+                if (m.Validate(true) != 0 || m.DisplayText() != once)
+                    std::abort();
+            }
             m.ResetEntryBuffer();
             m.RebuildEntry();
             break;

@@ -104,7 +104,7 @@ void NumericFieldModel::SetIntl(const TIntlSup& intl)
     const bool had = Convert(value);
     intl_ = intl;
     if (had)
-        SetValue(value);
+        RewriteText(value);
 }
 
 void NumericFieldModel::SetDataType(NumericType type)
@@ -120,10 +120,12 @@ void NumericFieldModel::SetDataType(NumericType type)
 void NumericFieldModel::SetPictureMask(const QString& mask)
 {
     long double value = 0;
-    if (!Convert(value))
-        value = InRange(0) ? 0 : low_;
+    const bool had = Convert(value);
     mask_ = PictureMask(mask);
-    SetValue(value);
+    if (had)
+        RewriteText(value);
+    else
+        SetValue(InRange(0) ? 0 : low_);
     entry_.clear();
     negative_ = false;
 }
@@ -170,6 +172,15 @@ std::string NumericFieldModel::FormatNumber(long double value) const
 void NumericFieldModel::SetValue(long double value)
 {
     display_ = MergeIntoMask(FormatNumber(value));
+    selected_ = false;
+}
+
+void NumericFieldModel::RewriteText(long double value)
+{
+    // Not narrowed to the storage type: a typed 2.345 is 2.345 in extended
+    // precision and rounds up to 2.35, where the double nearest to it
+    // (2.34499...) would round down.
+    display_ = MergeIntoMask(NumberText::FormatFixed(value, mask_.DecimalPlaces()));
     selected_ = false;
 }
 
@@ -251,6 +262,7 @@ QString NumericFieldModel::MergeIntoMask(const std::string& numberIn) const
             out[pos] = filler();
             break;
         case PictureMask::Kind::Separator:
+            // Without a thousands character the position holds RemovedPosition.
             out[pos] = remaining > 0 ? intl_.ThousandsChar : filler();
             break;
         }
@@ -270,6 +282,13 @@ bool NumericFieldModel::ValueFits(long double value) const
            shown == expected;
 }
 
+QString NumericFieldModel::ShownText(const QString& text)
+{
+    QString shown = text;
+    shown.remove(RemovedPosition);
+    return shown;
+}
+
 std::string NumericFieldModel::StrippedText(const QString& text) const
 {
     QString kept;
@@ -279,8 +298,8 @@ std::string NumericFieldModel::StrippedText(const QString& text) const
             kept += text[i];
     if (mask_.HasCurrency())
         kept.remove(intl_.CurrencyString);
-    if (mask_.HasSeparators() && !intl_.ThousandsChar.isNull())
-        kept.remove(intl_.ThousandsChar);
+    if (mask_.HasSeparators())
+        kept.remove(intl_.ThousandsChar); // also RemovedPosition
     const auto dec = kept.indexOf(intl_.DecimalChar);
     if (dec >= 0)
         kept[dec] = u'.';
@@ -329,7 +348,7 @@ std::uint16_t NumericFieldModel::Validate(bool writeBack, bool inputRequired, bo
     if (!InRange(value))
         return vcRange;
     if (writeBack)
-        SetValue(value);
+        RewriteText(value);
     return vcOk;
 }
 

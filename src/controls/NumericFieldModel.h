@@ -65,9 +65,20 @@ public:
     // Equal bounds mean the type's default range.
     void SetRange(long double low, long double high);
 
+    // One character per mask position. A separator position with a digit to
+    // its left holds RemovedPosition when the user has no thousands
+    // character: the position is left out of what is shown.
     const QString& DisplayText() const { return display_; }
-    // Formats a value into the display text (no validation, no change mark).
+    static constexpr QChar RemovedPosition = QChar(u'\0');
+    // A display text as it is shown and copied: removed positions left out.
+    static QString ShownText(const QString& text);
+    // Formats a value written by the program into the display text (no
+    // validation, no change mark); the value is narrowed to the storage type
+    // first, so a double shows as a double rounds (2.675 shows 2.67).
     void SetValue(long double value);
+    // Re-writes the display text with a value converted from text, in
+    // extended precision (a typed 2.345 shows 2.35).
+    void RewriteText(long double value);
     // The number text a value would be formatted to, before merging.
     std::string FormatNumber(long double value) const;
     // Merges a plain number text ("-1234.5") into the mask.

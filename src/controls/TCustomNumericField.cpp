@@ -325,6 +325,7 @@ QString TCustomNumericField::efDrawnText() const
             if (i < mask.Length() && (mask.IsEditable(i) || mask.KindAt(i) == PictureMask::Kind::Separator))
                 text[i] = padChar_;
     }
+    text = NumericFieldModel::ShownText(text);
     if (!FieldHasFocus()) {
         bool blank = uninitialized_;
         if (!blank && zeroDisplay_ != zdShow) {

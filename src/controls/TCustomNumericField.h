@@ -72,7 +72,7 @@ public:
     QString DisplayText() const { return model_.DisplayText(); }
     // The value as text, with the user's separators; writing raises
     // EEntryFieldError for a text that is no number.
-    QString AsString() const { return model_.DisplayText().trimmed(); }
+    QString AsString() const { return NumericFieldModel::ShownText(model_.DisplayText()).trimmed(); }
     void SetAsString(const QString& text);
     const NumericFieldModel& Model() const { return model_; }
     // After the regional settings changed.

@@ -35,7 +35,10 @@ int Number(platform::Platform& p, const char* key, int fallback)
 TIntlSup::TIntlSup(platform::Platform& p)
 {
     DecimalChar = FirstChar(p, "sDecimal", DecimalChar);
-    ThousandsChar = FirstChar(p, "sThousand", ThousandsChar);
+    // Present but empty: the user groups no digits, and the fields drop
+    // their separator positions rather than show a character of ours.
+    const QString thousands = QString::fromStdString(p.IntlValue("sThousand", ","));
+    ThousandsChar = thousands.isEmpty() ? QChar() : thousands.front();
     if (ThousandsChar == DecimalChar) {
         DecimalChar = u'.';
         ThousandsChar = u',';

@@ -13,23 +13,53 @@
 #include <climits>
 #include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <pwd.h>
+#include <string_view>
 #include <unistd.h>
 
 namespace quorvant::platform {
 
 namespace {
 
-// The settings speak of single characters; a multi-byte separator (such as
-// the narrow no-break space of some locales) is best shown as a blank.
-std::string SingleChar(const char* text)
+// The settings count one character. The locale's separators are multi-byte
+// in some locales (the narrow no-break space U+202F of fr_FR, the right
+// single quote U+2019 of de_CH): the whole first character is passed on as
+// UTF-8, never a cut byte. A byte that starts no UTF-8 sequence comes from a
+// legacy 8-bit locale and is taken as ISO 8859-1. Empty stays empty: pt_PT
+// and others group no digits at all.
+std::string FirstCharacter(const char* text)
 {
     if (!text || !*text)
         return {};
-    const unsigned char first = static_cast<unsigned char>(*text);
-    if (first >= 0x80)
-        return " ";
-    return std::string(1, static_cast<char>(first));
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    const std::size_t size = std::strlen(text);
+    const unsigned char lead = bytes[0];
+    std::size_t length = lead < 0x80                   ? 1
+                         : lead >= 0xC2 && lead < 0xE0 ? 2
+                         : lead >= 0xE0 && lead < 0xF0 ? 3
+                         : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                       : 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if (i >= size || (bytes[i] & 0xC0) != 0x80)
+            length = 0;
+    if (length > 0) {
+        const QString decoded = QString::fromUtf8(text, static_cast<qsizetype>(length));
+        if (!decoded.contains(QChar::ReplacementCharacter))
+            return std::string(text, length);
+    }
+    return QString(QChar(lead)).toStdString();
+}
+
+// The C and POSIX locales hold no regional choice of the user; like a
+// profile without an "intl" section, they leave every key at its default.
+bool NoRegionalSettings()
+{
+    const char* name = std::setlocale(LC_NUMERIC, nullptr);
+    if (!name)
+        return true;
+    const std::string_view locale(name);
+    return locale == "C" || locale == "POSIX" || locale.starts_with("C.");
 }
 
 QString ShowableLineBreaks(const std::string& text)
@@ -80,16 +110,14 @@ std::string LinuxPlatform::ProgramFilePath()
 std::string LinuxPlatform::IntlValue(const std::string& key, const std::string& Default)
 {
     const lconv* lc = std::localeconv();
-    if (!lc)
+    if (!lc || NoRegionalSettings())
         return Default;
     if (key == "sDecimal") {
-        const std::string value = SingleChar(lc->decimal_point);
+        const std::string value = FirstCharacter(lc->decimal_point);
         return value.empty() ? Default : value;
     }
-    if (key == "sThousand") {
-        const std::string value = SingleChar(lc->thousands_sep);
-        return value.empty() ? Default : value;
-    }
+    if (key == "sThousand") // empty: the locale groups no digits
+        return FirstCharacter(lc->thousands_sep);
     if (key == "iCurrDigits")
         return lc->frac_digits == CHAR_MAX ? Default : std::to_string(int(lc->frac_digits));
     if (key == "sCurrency")
@@ -109,7 +137,7 @@ std::string LinuxPlatform::IntlValue(const std::string& key, const std::string& 
         return lc->n_sign_posn == 0 ? "0" : "1";
     }
     if (key == "sList") {
-        const std::string decimal = SingleChar(lc->decimal_point);
+        const std::string decimal = FirstCharacter(lc->decimal_point);
         return decimal == "," ? ";" : ",";
     }
     return Default;

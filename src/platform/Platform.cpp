@@ -35,8 +35,15 @@ bool Platform::ForceDirectories(const std::string& path)
 
 char Platform::DecimalSeparator()
 {
+    // As the entry fields take it: a thousands character equal to the
+    // decimal one leaves both at their defaults.
     const std::string value = IntlValue("sDecimal", ".");
-    return value.empty() ? '.' : value.front();
+    if (value.empty() || static_cast<unsigned char>(value.front()) >= 0x80)
+        return '.';
+    const std::string thousands = IntlValue("sThousand", ",");
+    if (!thousands.empty() && thousands.front() == value.front())
+        return '.';
+    return value.front();
 }
 
 Platform& ThePlatform()

@@ -46,10 +46,12 @@ public:
     virtual bool ForceDirectories(const std::string& path);
 
     // A key of the regional "intl" settings ("sDecimal", "sThousand",
-    // "iCurrDigits", "iNegCurr", "sList", "sCurrency", "iCurrency");
-    // Default when the key is unknown.
+    // "iCurrDigits", "iNegCurr", "sList", "sCurrency", "iCurrency"), text
+    // in UTF-8; Default when the key is unknown or the user has no regional
+    // settings. An empty "sThousand" means the user groups no digits.
     virtual std::string IntlValue(const std::string& key, const std::string& Default) = 0;
-    // The decimal separator the user's numbers are written with.
+    // The decimal separator the user's numbers are written with, the one
+    // the entry fields show; "." when the user's is no single-byte character.
     char DecimalSeparator();
 
     // Shell "open": a result above 32 means success.

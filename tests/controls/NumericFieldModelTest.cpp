@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 
 #include "controls/NumberText.h"
@@ -325,6 +326,93 @@ TEST(NumericFieldModel, DecimalCommaLocale)
     m.ClearEntry();
     m.Paste("9.876,25");
     EXPECT_EQ(m.EntryBuffer(), "9876.25");
+}
+
+// Locales as glibc gives them: pt_PT has a decimal comma and no thousands
+// character, fr_FR groups with the narrow no-break space, de_CH with the
+// right single quote.
+TEST(NumericFieldModel, LocalesWithoutOrWithWideThousandsCharacters)
+{
+    const struct {
+        QChar decimal, thousands;
+        const char* keys;
+        double value;
+        QString whileTyping, left, written;
+    } rows[] = {
+        {u',', QChar(), "987,25", 987.25, "987,25", "987,25", "1234567,50"},
+        {u',', QChar(0x202f), "98765,2", 98765.2, QString::fromUtf16(u"98\u202f765,2"),
+         QString::fromUtf16(u"98\u202f765,20"), QString::fromUtf16(u"1\u202f234\u202f567,50")},
+        {u'.', QChar(0x2019), "98765.25", 98765.25, QString::fromUtf16(u"98\u2019765.25"),
+         QString::fromUtf16(u"98\u2019765.25"), QString::fromUtf16(u"1\u2019234\u2019567.50")},
+    };
+    for (const auto& r : rows) {
+        TIntlSup intl;
+        intl.DecimalChar = r.decimal;
+        intl.ThousandsChar = r.thousands;
+        NumericFieldModel m = Field(Amount, intl);
+        // The positions of the mask stay; a removed one is left out when shown.
+        auto shown = [&] { return NumericFieldModel::ShownText(m.DisplayText()).trimmed(); };
+        EXPECT_EQ(Type(m, QString::fromLatin1(r.keys)), 0) << r.keys;
+        EXPECT_EQ(m.DisplayText().size(), Amount.size());
+        EXPECT_EQ(shown(), r.whileTyping);
+        EXPECT_EQ(m.Validate(true), vcOk) << r.keys;
+        EXPECT_EQ(shown(), r.left);
+        long double value = 0;
+        ASSERT_TRUE(m.Convert(value)) << r.keys;
+        EXPECT_EQ(static_cast<double>(value), r.value);
+
+        m.SetValue(1234567.5);
+        EXPECT_EQ(shown(), r.written);
+        m.RebuildEntry();
+        EXPECT_EQ(m.EntryBuffer(), "1234567.50");
+        // What is shown (and copied) pastes back as the same number.
+        const QString copied = shown();
+        m.ClearEntry();
+        m.Paste(copied);
+        EXPECT_EQ(m.Validate(true), vcOk);
+        EXPECT_EQ(shown(), r.written);
+    }
+}
+
+// Typed text is taken in extended precision; a value the program writes is
+// a double and rounds as that double.
+TEST(NumericFieldModel, TypedValuesRoundAsTypedWrittenValuesAsDoubles)
+{
+    const struct {
+        const char* input;
+        QString mask;
+        const char* typed;
+        const char* written;
+    } rows[] = {
+        {"7.00005", Percent, "7.0001", "7.0000"}, // the double is 7.0000499999...
+        {"2.675", Amount, "2.68", "2.67"},        // 2.6749999999...
+        {"1.005", Amount, "1.01", "1.00"},
+        {"0.285", Amount, "0.29", "0.28"},
+        {"-2.675", Amount, "-2.68", "-2.67"},
+        {"2.345", Amount, "2.35", "2.35"}, // the double lies above: both round up
+        {"99.995", Amount, "100.00", "100.00"},
+        {"0.125", Amount, "0.13", "0.13"}, // exact in both
+        {"1.2345678", Amount, "1.23", "1.23"},
+        {"0.00005", Percent, "0.0001", "0.0001"},
+        {"12", Amount, "12.00", "12.00"},
+    };
+    for (const auto& r : rows) {
+        NumericFieldModel typed = Field(r.mask);
+        const QString keys = QString::fromLatin1(r.input);
+        // The minus key toggles the sign wherever it is typed.
+        EXPECT_EQ(Type(typed, keys.startsWith(u'-') ? keys.mid(1) + u'-' : keys), 0) << r.input;
+        EXPECT_EQ(Leave(typed), r.typed) << r.input;
+        // Leaving again changes nothing.
+        EXPECT_EQ(Leave(typed), r.typed) << r.input;
+
+        NumericFieldModel written = Field(r.mask);
+        const std::string text(r.input);
+        double value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        written.SetValue(value);
+        EXPECT_EQ(Shown(written), r.written) << r.input;
+        EXPECT_EQ(Leave(written), r.written) << r.input;
+    }
 }
 
 TEST(NumericFieldModel, ConversionAndValidationCodes)

@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <clocale>
 #include <memory>
+#include <string>
 
 #include "controls/EntryCommands.h"
 #include "controls/EntryErrors.h"
@@ -13,6 +15,7 @@
 #include "controls/TIntlSup.h"
 #include "controls/TKeyCodes.h"
 #include "controls/TNumericField.h"
+#include "platform/LinuxPlatform.h"
 #include "runtime/TFocusEvents.h"
 #include "support/TestPlatform.h"
 
@@ -331,6 +334,89 @@ TEST_F(NumericFieldForm, DecimalCommaLocale)
     TIntlSup::Reload();
     EXPECT_EQ(TIntlSup::Instance().DecimalChar, u'.');
     EXPECT_EQ(TIntlSup::Instance().ThousandsChar, u',');
+}
+
+TEST_F(NumericFieldForm, TypedValuesRoundAsTypedAndWrittenOnesAsDoubles)
+{
+    TabInto(percent);
+    Type(percent, "7.00005");
+    Tab();
+    EXPECT_EQ(Shown(percent), "7.0001");
+    EXPECT_EQ(percent->NumberValue(), 7.0001);
+    TabInto(amount);
+    Type(amount, "2.675");
+    Tab();
+    EXPECT_EQ(Shown(amount), "2.68");
+    amount->SetNumberValue(2.675);
+    EXPECT_EQ(Shown(amount), "2.67");
+    percent->SetNumberValue(7.00005);
+    EXPECT_EQ(Shown(percent), "7.0000");
+}
+
+// The regional settings that the real platform layer reads from a locale,
+// put into the recording double: the fields then work as under that locale.
+void UseLocale(quorvant::platform::RecordingPlatform& platform, const char* locale)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_TRUE(std::setlocale(LC_ALL, locale)) << locale << " is not generated (scripts/bootstrap makes it)";
+    quorvant::platform::LinuxPlatform real;
+    platform.intl.clear();
+    for (const char* key :
+         {"sDecimal", "sThousand", "sCurrency", "iCurrency", "iCurrDigits", "iNegCurr", "sList"})
+        if (const std::string value = real.IntlValue(key, "\x01"); value != "\x01")
+            platform.intl[key] = value;
+    std::setlocale(LC_ALL, previous.c_str());
+    TIntlSup::Reload();
+}
+
+// Typing with the locale's decimal character, leaving, copying and pasting
+// give one number, shown with the locale's characters, without a beep.
+TEST_F(NumericFieldForm, TypedCopiedAndPastedUnderRealLocales)
+{
+    const struct {
+        const char* locale;
+        const char* keys;
+        double value;
+        QString left;
+    } rows[] = {
+        {"pt_PT.UTF-8", "987,25", 987.25, "987,25"},
+        {"pt_PT.UTF-8", "1234567,5", 1234567.5, "1234567,50"},
+        {"fr_FR.UTF-8", "1234567,5", 1234567.5, QString::fromUtf16(u"1\u202f234\u202f567,50")},
+        {"de_CH.UTF-8", "1234567.5", 1234567.5, QString::fromUtf16(u"1\u2019234\u2019567.50")},
+        {"de_DE.UTF-8", "1234567,5", 1234567.5, "1.234.567,50"},
+        {"C.UTF-8", "1234567.5", 1234567.5, "1,234,567.50"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.locale);
+        UseLocale(*platform, r.locale);
+        TNumericField* f = MakeField("##,###,###.##");
+        TNumericField* other = MakeField("##,###,###.##");
+        f->show();
+        other->show();
+        TabInto(f);
+        Type(f, QString::fromLatin1(r.keys));
+        Tab();
+        EXPECT_EQ(f->DrawnText().trimmed(), r.left);
+        EXPECT_EQ(f->NumberValue(), r.value);
+        EXPECT_EQ(platform->beeps, 0);
+
+        TabInto(f);
+        QTest::keyClick(f, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QString::fromStdString(platform->clipboard), r.left);
+        TabInto(other);
+        QTest::keyClick(other, Qt::Key_V, Qt::ControlModifier);
+        Tab();
+        EXPECT_EQ(other->NumberValue(), r.value);
+        EXPECT_EQ(other->DrawnText().trimmed(), r.left);
+
+        other->SetNumberValue(2.675); // a double: rounds down as the double lies below
+        EXPECT_EQ(other->DrawnText().trimmed(),
+                  QString("2.67").replace(u'.', TIntlSup::Instance().DecimalChar));
+        delete f;
+        delete other;
+        button->setFocus(Qt::OtherFocusReason);
+        Settle();
+    }
 }
 
 TEST_F(NumericFieldForm, ClipboardCommands)

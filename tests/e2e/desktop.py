@@ -165,7 +165,7 @@ class Desktop:
 class Program:
     """The real binary with its own HOME and config folder."""
 
-    def __init__(self, desktop, config_home=None, first_run=False):
+    def __init__(self, desktop, config_home=None, first_run=False, locale="C.UTF-8"):
         self.desktop = desktop
         self.home = tempfile.mkdtemp(prefix="quorvant-e2e-")
         self.config_home = config_home or os.path.join(self.home, "config")
@@ -175,7 +175,7 @@ class Program:
             os.makedirs(os.path.dirname(self.settings_path), exist_ok=True)
             with open(self.settings_path, "w", newline="") as f:
                 f.write("[GeneralValues]\r\nRun=1\r\n")
-        env = dict(desktop.env, HOME=self.home, XDG_CONFIG_HOME=self.config_home, LC_ALL="C.UTF-8")
+        env = dict(desktop.env, HOME=self.home, XDG_CONFIG_HOME=self.config_home, LC_ALL=locale)
         started = time.monotonic()
         self.process = subprocess.Popen([BINARY], env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         # This program's window, also when another instance shows one.
@@ -278,7 +278,7 @@ class DesktopTestCase(unittest.TestCase):
     def tearDownClass(cls):
         cls.desktop.close()
 
-    def start(self, config_home=None, first_run=False):
-        program = Program(self.desktop, config_home, first_run)
+    def start(self, config_home=None, first_run=False, locale="C.UTF-8"):
+        program = Program(self.desktop, config_home, first_run, locale)
         self.addCleanup(program.close)
         return program

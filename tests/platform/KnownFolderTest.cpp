@@ -71,8 +71,37 @@ TEST(RegionalSettings, FollowTheUserLocale)
     EXPECT_EQ(";", platform.IntlValue("sList", ","));
     EXPECT_EQ("3", platform.IntlValue("iCurrency", "0")); // 1 234,50 €
     std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(".", platform.IntlValue("sDecimal", "?"));
-    EXPECT_EQ(",", platform.IntlValue("sThousand", ",")); // none in C: the default
+    EXPECT_EQ("?", platform.IntlValue("sDecimal", "?")); // no regional choice: the defaults
+    EXPECT_EQ(",", platform.IntlValue("sThousand", ","));
+    EXPECT_EQ('.', platform.DecimalSeparator());
     EXPECT_EQ("dflt", platform.IntlValue("sUnknown", "dflt"));
+    std::setlocale(LC_ALL, previous.c_str());
+}
+
+// The separators as the C library gives them, whole characters in UTF-8;
+// an empty thousands separator is passed on empty, never as a default.
+TEST(RegionalSettings, SeparatorsOfRealLocales)
+{
+    const struct {
+        const char* locale;
+        const char* decimal;
+        const char* thousands;
+        char file;
+    } rows[] = {
+        {"pt_PT.UTF-8", ",", "", ','},       {"fr_FR.UTF-8", ",", "\u202f", ','}, // narrow no-break space
+        {"de_CH.UTF-8", ".", "\u2019", '.'},                                      // right single quote
+        {"de_DE.UTF-8", ",", ".", ','},      {"C.UTF-8", "?", "?", '.'},          {"POSIX", "?", "?", '.'},
+    };
+    LinuxPlatform platform;
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    for (const auto& r : rows) {
+        if (!std::setlocale(LC_ALL, r.locale)) {
+            ADD_FAILURE() << r.locale << " is not generated (scripts/bootstrap makes it)";
+            continue;
+        }
+        EXPECT_EQ(r.decimal, platform.IntlValue("sDecimal", "?")) << r.locale;
+        EXPECT_EQ(r.thousands, platform.IntlValue("sThousand", "?")) << r.locale;
+        EXPECT_EQ(r.file, platform.DecimalSeparator()) << r.locale;
+    }
     std::setlocale(LC_ALL, previous.c_str());
 }
