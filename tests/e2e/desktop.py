@@ -160,7 +160,7 @@ class Desktop:
 class Program:
     """The real binary with its own HOME and config folder."""
 
-    def __init__(self, desktop, config_home=None, first_run=False):
+    def __init__(self, desktop, config_home=None, first_run=False, activate=True):
         self.desktop = desktop
         self.home = tempfile.mkdtemp(prefix="quorvant-e2e-")
         self.config_home = config_home or os.path.join(self.home, "config")
@@ -182,7 +182,8 @@ class Program:
             output = self.process.communicate()[0].decode(errors="replace")
             raise RuntimeError(f"{e}; the program {'runs' if state is None else f'ended with {state}'}:\n{output}")
         self.startup_seconds = time.monotonic() - started
-        self.focus()
+        if activate:
+            self.focus()
 
     def focus(self):
         # As a person's click on the window would: raised and active.
@@ -273,7 +274,7 @@ class DesktopTestCase(unittest.TestCase):
     def tearDownClass(cls):
         cls.desktop.close()
 
-    def start(self, config_home=None, first_run=False):
-        program = Program(self.desktop, config_home, first_run)
+    def start(self, config_home=None, first_run=False, activate=True):
+        program = Program(self.desktop, config_home, first_run, activate)
         self.addCleanup(program.close)
         return program

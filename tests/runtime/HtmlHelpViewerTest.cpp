@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QListWidget>
 #include <QPointer>
 #include <QTextBrowser>
+#include <QWindow>
 
 #include "ChmFixture.h"
 #include "runtime/ChmArchive.h"
@@ -154,6 +156,24 @@ TEST_F(HtmlHelpViewerTest, ClosingTheOwnerOrTheWindowForgetsIt)
     Only()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(THtmlHelpViewer::Windows().isEmpty());
+}
+
+TEST_F(HtmlHelpViewerTest, AWindowAskedForBeforeItsOwnerIsShownFollowsItOntoTheScreen)
+{
+    QWidget owner;
+    owner.resize(200, 100);
+    HtmlHelpRequest(&owner, file_.c_str(), HH_DISPLAY_TOPIC, 0);
+    ASSERT_NE(Only(), nullptr);
+    EXPECT_FALSE(Only()->isVisible()) << "shown before its owner";
+    owner.show();
+    owner.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_NE(Only(), nullptr);
+    EXPECT_TRUE(Only()->isVisible());
+    EXPECT_EQ(Only()->windowType(), Qt::Dialog);
+    ASSERT_NE(Only()->windowHandle(), nullptr);
+    EXPECT_EQ(Only()->windowHandle()->transientParent(), owner.windowHandle());
+    Request(HH_CLOSE_ALL);
 }
 
 TEST_F(HtmlHelpViewerTest, LinksInsideTheFileAreFollowedAndPicturesShown)
