@@ -284,11 +284,11 @@ class WaylandSession(unittest.TestCase):
         # main window, anchored where the pointer is over it.
         self.weston.click(client[0] + 120, client[1] + 63)  # the second page's tab
         self.weston.give_keyboard_away()
-        self.point_at(client[0] + 480, client[1] + 200)
-        pointer = self.point_at(client[0] + 490, client[1] + 205)
-        self.assertEqual(pointer and pointer[0], main.wl_surface, "the pointer is not over the main window")
-        popups_before = len(self.protocol.popups)
+        popups_before = len(self.protocol.update().popups)
         tops_before = len(self.protocol.all_toplevels)
+        self.point_at(client[0] + 395, client[1] + 200)
+        pointer = self.point_at(client[0] + 400, client[1] + 205)
+        self.assertEqual(pointer and pointer[0], main.wl_surface, "the pointer is not over the main window")
         time.sleep(1.2)
         self.protocol.update()
         if SHOTS:
