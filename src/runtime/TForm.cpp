@@ -113,10 +113,27 @@ void TForm::RefuseMaximise()
     if (!window || minimumSize() != maximumSize())
         return;
     constexpr Qt::WindowStates refused = Qt::WindowMaximized | Qt::WindowFullScreen;
-    if (window->windowStates() & refused)
+    const bool asked = window->windowStates() & refused;
+    if (asked)
         window->setWindowStates(window->windowStates() & ~refused);
     if (windowState() & refused)
         setWindowState(windowState() & ~refused);
+    // On Wayland the request has already gone out, and Qt sends no taking
+    // back before the compositor has answered it. Shown anew, the window
+    // leaves the request with a surface that is gone before the answer comes.
+    constexpr const char* Remapping = "quorvantRemapping";
+    if (asked && isVisible() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        !property(Remapping).toBool()) {
+        setProperty(Remapping, true);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QWidget::setVisible(false);
+                QWidget::setVisible(true);
+                setProperty(Remapping, false);
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void TForm::ApplyCreateParams()
