@@ -305,15 +305,26 @@ class WaylandSession(unittest.TestCase):
         self.weston.take_keyboard()
         self.weston.click(client[0] + 30, client[1] + 63)
 
-        # About: a child of the main window; its title bar's close box acts
-        # as its OK.
+        # About and the Disclaimer: children of the main window; the close box
+        # that the desktop's title bar gives them acts as their OK.
         self.desktop.key("alt+h")
+        time.sleep(0.5)  # the menu is a pop-up the compositor maps first
         self.desktop.key("a")
         about = self.wait_toplevel(ABOUT)
         self.assertIs(about.parent, main, "About is not a child of the main window")
         time.sleep(0.5)
         self.weston.click(*self.close_box(about, self.locate(about)))
         self.wait_for("About to close", lambda: about.destroyed)
+        time.sleep(0.5)
+        self.weston.click(origin[0] + 200, origin[1] + FRAME_TOP // 2)  # the main window's title bar
+        self.desktop.key("alt+h")
+        time.sleep(0.5)  # the menu is a pop-up the compositor maps first
+        self.desktop.key("d")
+        disclaimer = self.wait_toplevel("Disclaimer")
+        self.assertIs(disclaimer.parent, main, "the Disclaimer is not a child of the main window")
+        time.sleep(0.5)
+        self.weston.click(*self.close_box(disclaimer, self.locate(disclaimer)))
+        self.wait_for("the Disclaimer to close", lambda: disclaimer.destroyed)
 
         # Maximise from the title bar is refused, and the program lives on.
         self.weston.click(*self.maximise_box(main, origin))
@@ -335,6 +346,7 @@ class WaylandSession(unittest.TestCase):
         # Exit from the File menu saves what was typed.
         self.weston.take_keyboard()
         self.desktop.key("alt+f")
+        time.sleep(0.5)
         self.desktop.key("x")
         self.assertEqual(self.process.wait(timeout=10), 0)
         with open(self.settings_path, newline="") as f:
