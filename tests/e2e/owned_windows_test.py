@@ -39,9 +39,11 @@ class WindowManagerView:
         return int(found.group(1)) if found else None
 
     def has_icon(self, window):
-        # "_NET_WM_ICON:  not found." when absent; pixels follow when present.
-        return "not found" not in self.prop(window, "_NET_WM_ICON") and \
-            "no such atom" not in self.prop(window, "_NET_WM_ICON")
+        """The program's own icon, not the desktop's stand-in for a program
+        without one: the sizes it ships (its 32-pixel window icon, its 48-
+        and 128-pixel desktop icons)."""
+        sizes = set(re.findall(r"Icon \((\d+) x \d+\)", self.prop(window, "_NET_WM_ICON")))
+        return {"32", "48", "128"} <= sizes
 
     def types(self, window):
         return self.prop(window, "_NET_WM_WINDOW_TYPE")
