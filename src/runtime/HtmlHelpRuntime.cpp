@@ -1,7 +1,10 @@
 #include "runtime/HtmlHelpRuntime.h"
 
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -17,8 +20,46 @@ namespace {
 // that keeps it in a wider integer (zeroed) reads the same number.
 constexpr std::uint32_t InitializeCookie = 0x51480001;
 
+// Shows a help window asked for before its owner is on the screen (the
+// welcome topic of a first run, asked for while the main window is made):
+// once the owner has been shown, so that it can be the help window's owner,
+// and without taking the keyboard from it.
+class ShowWithOwner : public QObject {
+public:
+    ShowWithOwner(THtmlHelpViewer* viewer, QWidget* owner) : QObject(viewer), viewer_(viewer)
+    {
+        owner->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            // After the owner's own show has finished (it is mapped first).
+            QTimer::singleShot(0, viewer_, [viewer = viewer_] {
+                viewer->setAttribute(Qt::WA_ShowWithoutActivating);
+                viewer->show();
+                viewer->setAttribute(Qt::WA_ShowWithoutActivating, false);
+            });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    THtmlHelpViewer* viewer_;
+};
+
 std::intptr_t Show(THtmlHelpViewer* viewer)
 {
+    QWidget* owner = viewer->parentWidget();
+    if (owner && !owner->isVisible() && !viewer->isVisible()) {
+        const auto children = viewer->children();
+        if (std::none_of(children.begin(), children.end(),
+                         [](QObject* child) { return dynamic_cast<ShowWithOwner*>(child); }))
+            new ShowWithOwner(viewer, owner);
+        return reinterpret_cast<std::intptr_t>(viewer);
+    }
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

@@ -4,14 +4,21 @@
 #include <QWidget>
 
 #include "runtime/TApplication.h"
+#include "runtime/TForm.h"
 
 namespace quorvant::runtime {
 
 void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
                     platform::MessageBoxIcon icon)
 {
+    // A box belongs to a window of the program (one taskbar button, kept
+    // above it): the caller's, else the active one, else the main window.
     if (!owner)
         owner = QApplication::activeWindow();
+    if (!owner)
+        owner = Application().MainForm();
+    if (owner)
+        owner = owner->window();
     platform::ThePlatform().ShowMessageBox(owner, text.toStdString(), caption.toStdString(), icon);
 }
 

@@ -64,6 +64,25 @@ bool IsHintWindow(const QWidget* w)
 }
 
 constexpr int CursorHeight = 20; // the tooltip goes below the pointer
+
+// A tooltip belongs to the hinted control's window: stacked above it, and on
+// Wayland a pop-up placed relative to it. Without an owner it would be a
+// top-level window of its own wherever the compositor puts it, or borrow
+// whichever window has the keyboard.
+void AttachHintWindow(THintWindow* hint, QWidget* control)
+{
+    QWindow* owner = control->window()->windowHandle();
+    if (!owner)
+        return;
+    hint->winId();
+    QWindow* window = hint->windowHandle();
+    if (!window || window->transientParent() == owner)
+        return;
+    // The platform takes a new owner only when the window is shown again.
+    if (hint->isVisible())
+        hint->ReleaseHint();
+    window->setTransientParent(owner);
+}
 } // namespace
 
 void HandleEscapedException(QObject* sender, std::exception_ptr e) noexcept
@@ -323,6 +342,7 @@ void TApplication::ShowTooltip()
     THintWindow* window = HintWindow();
     if (!window)
         return;
+    AttachHintWindow(window, control);
     QRect rect = window->CalcHintRect(info.HintMaxWidth, info.HintStr);
     rect.moveTopLeft(info.HintPos);
     window->ActivateHint(rect, info.HintStr);

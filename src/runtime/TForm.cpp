@@ -82,7 +82,61 @@ void TForm::setVisible(bool visible)
         if (centreOnFirstShow_)
             CentreOnScreen();
     }
+    if (visible) {
+        // The flags are final now, so the native window made here is the one
+        // that is shown.
+        winId();
+        AttachToOwner();
+        connect(windowHandle(), &QWindow::windowStateChanged, this, &TForm::RefuseMaximise,
+                Qt::UniqueConnection);
+    }
     QWidget::setVisible(visible);
+}
+
+// Every form but the main one belongs to the main window, as the ownerless
+// forms of the original desktop belong to the application's window: no
+// taskbar button of its own, kept above the main window, and on Wayland
+// placed over it by the compositor (which ignores move()).
+void TForm::AttachToOwner()
+{
+    TForm* owner = Application().MainForm();
+    if (!owner || owner == this || !owner->windowHandle() || !windowHandle())
+        return;
+    if (windowHandle()->transientParent() != owner->windowHandle())
+        windowHandle()->setTransientParent(owner->windowHandle());
+}
+
+// A fixed-size window is never maximised or made full screen. Wayland
+// decorations offer the button whatever the flags say, and a compositor ends
+// a client whose window does not fill the maximised size; the request is
+// taken back at once, before the compositor answers it.
+void TForm::RefuseMaximise()
+{
+    QWindow* window = windowHandle();
+    if (!window || minimumSize() != maximumSize())
+        return;
+    constexpr Qt::WindowStates refused = Qt::WindowMaximized | Qt::WindowFullScreen;
+    const bool asked = window->windowStates() & refused;
+    if (asked)
+        window->setWindowStates(window->windowStates() & ~refused);
+    if (windowState() & refused)
+        setWindowState(windowState() & ~refused);
+    // On Wayland the request has already gone out, and Qt sends no taking
+    // back before the compositor has answered it. Shown anew, the window
+    // leaves the request with a surface that is gone before the answer comes.
+    constexpr const char* Remapping = "quorvantRemapping";
+    if (asked && isVisible() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        !property(Remapping).toBool()) {
+        setProperty(Remapping, true);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QWidget::setVisible(false);
+                QWidget::setVisible(true);
+                setProperty(Remapping, false);
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void TForm::ApplyCreateParams()
@@ -94,6 +148,11 @@ void TForm::ApplyCreateParams()
     // A tool window gets no taskbar button; an application window always does.
     if ((createParams_.ExStyle & WS_EX_TOOLWINDOW) && !(createParams_.ExStyle & WS_EX_APPWINDOW))
         flags = (flags & ~Qt::WindowType_Mask) | Qt::Tool;
+    // A form owned by the main window is a dialog to the desktop (X11 writes
+    // the owner only for dialog-like windows).
+    if (TForm* owner = Application().MainForm();
+        owner && owner != this && (flags & Qt::WindowType_Mask) == Qt::Window)
+        flags = (flags & ~Qt::WindowType_Mask) | Qt::Dialog;
     setWindowFlags(flags);
     ApplyBorderIcons();
 }
@@ -173,6 +232,9 @@ bool TForm::event(QEvent* event)
     case QEvent::DeferredDelete:
         DoDestroy();
         break;
+    case QEvent::WindowStateChange:
+        RefuseMaximise();
+        break;
     default:
         break;
     }
@@ -187,12 +249,6 @@ int TForm::ShowModal()
     modal_ = true;
     modalResult_ = mrNone;
     setWindowModality(Qt::ApplicationModal);
-    // Ownerless all the same, the dialog belongs to the main window on the
-    // desktop: no taskbar entry of its own, kept above it.
-    if (TForm* owner = Application().MainForm(); owner && owner != this && owner->windowHandle()) {
-        winId();
-        windowHandle()->setTransientParent(owner->windowHandle());
-    }
     show();
     raise();
     activateWindow();
@@ -299,6 +355,9 @@ bool TForm::RunCloseSequence()
 void TForm::closeEvent(QCloseEvent* event)
 {
     // The close sequence decides what happens; Qt must not hide on its own.
+    // A form without a close box (no system menu) still gets one from
+    // Wayland decorations: closing there is the same Close as the form's own
+    // OK button runs, never a way around the close sequence.
     event->ignore();
     if (closing_)
         return;

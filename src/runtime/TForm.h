@@ -94,6 +94,8 @@ private:
     void Activated();
     void ApplyCreateParams();
     void ApplyBorderIcons();
+    void AttachToOwner();
+    void RefuseMaximise();
     void CentreOnScreen();
     bool RunCloseSequence(); // true when the form went away (hidden/freed)
 

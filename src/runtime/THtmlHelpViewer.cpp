@@ -121,7 +121,12 @@ bool IsPage(const std::string& path)
 } // namespace
 
 THtmlHelpViewer::THtmlHelpViewer(QWidget* caller, std::unique_ptr<ChmArchive> archive)
-    : QWidget(caller, Qt::Window), archive_(std::move(archive))
+    // Owned by the caller's window like any dialog of the program (one
+    // taskbar button, kept above it, placed over it by the compositor), yet
+    // a reading window that can be minimised, maximised and resized.
+    : QWidget(caller ? caller->window() : nullptr,
+              Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      archive_(std::move(archive))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("HtmlHelpViewer"));

@@ -165,7 +165,7 @@ class Desktop:
 class Program:
     """The real binary with its own HOME and config folder."""
 
-    def __init__(self, desktop, config_home=None, first_run=False, locale="C.UTF-8"):
+    def __init__(self, desktop, config_home=None, first_run=False, locale="C.UTF-8", activate=True):
         self.desktop = desktop
         self.home = tempfile.mkdtemp(prefix="quorvant-e2e-")
         self.config_home = config_home or os.path.join(self.home, "config")
@@ -187,7 +187,8 @@ class Program:
             output = self.process.communicate()[0].decode(errors="replace")
             raise RuntimeError(f"{e}; the program {'runs' if state is None else f'ended with {state}'}:\n{output}")
         self.startup_seconds = time.monotonic() - started
-        self.focus()
+        if activate:
+            self.focus()
 
     def focus(self):
         # As a person's click on the window would: raised and active.
@@ -278,7 +279,7 @@ class DesktopTestCase(unittest.TestCase):
     def tearDownClass(cls):
         cls.desktop.close()
 
-    def start(self, config_home=None, first_run=False, locale="C.UTF-8"):
-        program = Program(self.desktop, config_home, first_run, locale)
+    def start(self, config_home=None, first_run=False, locale="C.UTF-8", activate=True):
+        program = Program(self.desktop, config_home, first_run, locale, activate)
         self.addCleanup(program.close)
         return program

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -164,6 +165,61 @@ TEST_F(Forms, FixedSizeBorderIconsAndCentring)
     bare.show();
     EXPECT_FALSE(bare.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(bare.windowFlags() & Qt::WindowSystemMenuHint);
+}
+
+TEST_F(Forms, EveryOtherFormIsOwnedByTheMainWindowHoweverItIsShown)
+{
+    auto* main = Application().CreateForm<Dialog>();
+    struct FreeAfterwards {
+        Dialog* form;
+        ~FreeAfterwards() { form->Free(); }
+    } freeMain{main};
+    main->show();
+    EXPECT_EQ(main->windowType(), Qt::Window);
+
+    Dialog modeless;
+    modeless.show();
+    EXPECT_EQ(modeless.windowType(), Qt::Dialog);
+    ASSERT_NE(modeless.windowHandle(), nullptr);
+    EXPECT_EQ(modeless.windowHandle()->transientParent(), main->windowHandle());
+
+    // The border icons change the window flags at the first show, after
+    // ShowModal has begun.
+    Dialog modal;
+    modal.SetFixedFormSize(300, 200);
+    modal.SetBorderIcons(0);
+    QWindow* owner = nullptr;
+    QTimer::singleShot(0, &modal, [&] {
+        owner = modal.windowHandle() ? modal.windowHandle()->transientParent() : nullptr;
+        modal.SetModalResult(mrOk);
+    });
+    modal.ShowModal();
+    EXPECT_EQ(owner, main->windowHandle());
+    EXPECT_EQ(modal.windowType(), Qt::Dialog);
+}
+
+TEST_F(Forms, AFixedSizeWindowRefusesToBeMaximised)
+{
+    Dialog fixed;
+    fixed.SetFixedFormSize(300, 200);
+    fixed.show();
+    ASSERT_NE(fixed.windowHandle(), nullptr);
+    // As a title bar's maximise button asks, whatever the window's flags say.
+    fixed.windowHandle()->setWindowStates(Qt::WindowMaximized);
+    EXPECT_FALSE(fixed.windowHandle()->windowStates() & Qt::WindowMaximized);
+    fixed.showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(fixed.windowHandle()->windowStates() & Qt::WindowMaximized);
+    EXPECT_FALSE(fixed.windowState() & Qt::WindowMaximized);
+    fixed.showFullScreen();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(fixed.windowHandle()->windowStates() & Qt::WindowFullScreen);
+    EXPECT_EQ(fixed.size(), QSize(300, 200));
+
+    Dialog sizeable;
+    sizeable.show();
+    sizeable.windowHandle()->setWindowStates(Qt::WindowMaximized);
+    EXPECT_TRUE(sizeable.windowHandle()->windowStates() & Qt::WindowMaximized);
 }
 
 class ToolForm : public TForm {

@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "runtime/ControlProperties.h"
@@ -204,6 +205,29 @@ TEST_F(Hints, MovingOutOfTheControlEndsTheTooltip)
     ASSERT_TRUE(Application().HintShowing());
     QTest::mouseMove(form.btnReset, {5, 5});
     EXPECT_FALSE(Application().HintShowing());
+}
+
+TEST_F(Hints, ATooltipBelongsToTheWindowOfTheControlItHints)
+{
+    Application().HintPause = 20;
+    QTest::mouseMove(form.shown, {5, 5});
+    QTest::qWait(60);
+    ASSERT_TRUE(Application().HintShowing());
+    QWindow* hint = Application().HintWindow()->windowHandle();
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->transientParent(), form.windowHandle());
+
+    HintForm other;
+    other.SetCentreOnFirstShow(false);
+    other.move(0, 0);
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    QTest::mouseMove(other.shown, {5, 5});
+    QTest::qWait(60);
+    ASSERT_TRUE(Application().HintShowing());
+    EXPECT_EQ(Application().HintControl(), other.shown);
+    EXPECT_EQ(Application().HintWindow()->windowHandle()->transientParent(), other.windowHandle());
+    EXPECT_TRUE(Application().HintWindow()->isVisible());
 }
 
 TEST_F(Hints, QtToolTipEventsAreSuppressed)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWindow>
 
 #include "ChmFixture.h"
 #include "runtime/ChmArchive.h"
@@ -158,6 +160,24 @@ TEST_F(HtmlHelpViewerTest, ClosingTheOwnerOrTheWindowForgetsIt)
     Only()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(THtmlHelpViewer::Windows().isEmpty());
+}
+
+TEST_F(HtmlHelpViewerTest, AWindowAskedForBeforeItsOwnerIsShownFollowsItOntoTheScreen)
+{
+    QWidget owner;
+    owner.resize(200, 100);
+    HtmlHelpRequest(&owner, file_.c_str(), HH_DISPLAY_TOPIC, 0);
+    ASSERT_NE(Only(), nullptr);
+    EXPECT_FALSE(Only()->isVisible()) << "shown before its owner";
+    owner.show();
+    owner.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_NE(Only(), nullptr);
+    EXPECT_TRUE(Only()->isVisible());
+    EXPECT_EQ(Only()->windowType(), Qt::Dialog);
+    ASSERT_NE(Only()->windowHandle(), nullptr);
+    EXPECT_EQ(Only()->windowHandle()->transientParent(), owner.windowHandle());
+    Request(HH_CLOSE_ALL);
 }
 
 TEST_F(HtmlHelpViewerTest, LinksInsideTheFileAreFollowedAndPicturesShown)
