@@ -161,7 +161,7 @@ TEST_F(MenuMode, TheContextMenuComesAfterTheRightButtonsRelease)
     EXPECT_EQ(journal, (std::vector<std::string>{"release", "menu at 12"}));
     // From the keyboard it comes at once.
     journal.clear();
-    QContextMenuEvent key(QContextMenuEvent::Keyboard, {3, 3});
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, {3, 3}, recorder->mapToGlobal(QPoint(3, 3)));
     QApplication::sendEvent(recorder, &key);
     EXPECT_EQ(journal, (std::vector<std::string>{"menu at 3"}));
 }
