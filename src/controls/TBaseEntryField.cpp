@@ -539,10 +539,10 @@ void TBaseEntryField::SetSel(int start, int end)
 
 void TBaseEntryField::focusInEvent(QFocusEvent* e)
 {
-    // Back from another window or a menu: the field kept its state, so the
-    // entry goes on where it stopped.
-    if (focused_ && (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason ||
-                     e->reason() == Qt::MenuBarFocusReason)) {
+    // Back from another window or a menu, however it came back (a click on
+    // the field ends menu mode too): the field was never left and kept its
+    // state, so the entry goes on where it stopped.
+    if (focused_) {
         RestartCaret();
         QWidget::focusInEvent(e);
         return;

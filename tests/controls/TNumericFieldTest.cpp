@@ -757,7 +757,16 @@ TEST_F(NumericFieldForm, MenuModeKeepsTheEntryUntilTheFocusMovesOn)
     EXPECT_EQ(exits.count(), 0);
     EXPECT_TRUE(percent->Modified());
     EXPECT_FALSE(percent->HasSelection());
-    Type(percent, "4567");
+    Type(percent, "45");
+    EXPECT_EQ(Shown(percent), "12.345");
+    // A click into the field also ends menu mode; the entry goes on.
+    bar->setFocus(Qt::MenuBarFocusReason);
+    Settle();
+    QTest::mouseClick(percent, Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(exits.count(), 0);
+    EXPECT_TRUE(percent->Modified());
+    Type(percent, "67");
     EXPECT_EQ(Shown(percent), "12.34567");
 
     // From menu mode the focus goes on (a click, a command): the exit work
