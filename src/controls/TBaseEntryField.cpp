@@ -22,6 +22,7 @@
 #include "platform/Platform.h"
 #include "runtime/Guard.h"
 #include "runtime/TAccessibleEvents.h"
+#include "runtime/TFocusEvents.h"
 
 namespace quorvant::controls {
 
@@ -310,6 +311,12 @@ void TBaseEntryField::MoveFocus(bool next)
 
 bool TBaseEntryField::event(QEvent* e)
 {
+    if (e->type() == runtime::TFocusEvents::ExitDueEvent()) {
+        // Left through a menu or while the window was inactive: kept till now.
+        if (focused_ && !hasFocus())
+            LeaveField(QApplication::focusWidget());
+        return true;
+    }
     if (e->type() == QEvent::ShortcutOverride) {
         // Editing keys belong to the field; F1 and menu shortcuts do not.
         auto* k = static_cast<QKeyEvent*>(e);
@@ -532,9 +539,10 @@ void TBaseEntryField::SetSel(int start, int end)
 
 void TBaseEntryField::focusInEvent(QFocusEvent* e)
 {
-    // Back from another window or a menu: the field kept its state, so the
-    // entry goes on where it stopped.
-    if (focused_ && (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)) {
+    // Back from another window or a menu, however it came back (a click on
+    // the field ends menu mode too): the field was never left and kept its
+    // state, so the entry goes on where it stopped.
+    if (focused_) {
         RestartCaret();
         QWidget::focusInEvent(e);
         return;
@@ -586,13 +594,24 @@ void TBaseEntryField::focusOutEvent(QFocusEvent* e)
     QWidget* gaining = QApplication::focusWidget();
     caretTimer_.stop();
     caretOn_ = false;
+    // Another window or menu mode: the field keeps everything for the return.
+    // Should its form move the focus on meanwhile, the exit work follows then
+    // (ExitDueEvent).
     const bool leavesForm = gaining == this || !gaining || gaining->window() != window() ||
-                            e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason;
-    if (leavesForm) {
-        update();
-        QWidget::focusOutEvent(e);
-        return;
-    }
+                            runtime::TFocusEvents::IsMenu(gaining) || e->reason() == Qt::PopupFocusReason ||
+                            e->reason() == Qt::MenuBarFocusReason ||
+                            e->reason() == Qt::ActiveWindowFocusReason;
+    if (!leavesForm)
+        LeaveField(gaining);
+    update();
+    QWidget::focusOutEvent(e);
+}
+
+void TBaseEntryField::LeaveField(QWidget* gaining)
+{
+    focusByMouse_ = false;
+    caretTimer_.stop();
+    caretOn_ = false;
     TEntryController& c = EffectiveController();
     if (!(options_ & (efoForceInsert | efoForceOvertype)))
         c.InsertMode = insertMode_;
@@ -619,7 +638,6 @@ void TBaseEntryField::focusOutEvent(QFocusEvent* e)
         if (self)
             emit self->AfterExit(self);
     });
-    QWidget::focusOutEvent(e);
 }
 
 void TBaseEntryField::mousePressEvent(QMouseEvent* e)

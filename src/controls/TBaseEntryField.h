@@ -181,6 +181,9 @@ protected:
 
 private:
     void SetStateColor(int index, runtime::TColor color);
+    // The exit work of a focus move inside the form: validation with its
+    // report, the edit events, the state dropped.
+    void LeaveField(QWidget* gaining);
     void MoveFocus(bool next);
     void RestartCaret();
     void DrawBackground(QPainter& p, const QRect& r) const;

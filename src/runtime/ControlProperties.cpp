@@ -79,6 +79,9 @@ bool TabStop(const QWidget* control)
 bool KeyboardCuesVisible(const QWidget* control)
 {
     const QWidget* form = control ? control->window() : nullptr;
+    // A drop-down or pop-up menu shows the cues of the form it belongs to.
+    while (form && form->windowType() == Qt::Popup && form->parentWidget())
+        form = form->parentWidget()->window();
     return form && form->property(CuesKey).toBool();
 }
 

@@ -32,7 +32,8 @@ bool TabStop(const QWidget* control);
 
 // Whether the form that holds the control currently shows accelerator
 // underlines (hidden until Alt is pressed). Controls read this when they
-// paint; the runtime changes it and the Alt-key fix repaints.
+// paint; the runtime changes it and the Alt-key fix repaints. A menu's
+// cues are those of the form it belongs to.
 bool KeyboardCuesVisible(const QWidget* control);
 void SetKeyboardCuesVisible(QWidget* form, bool visible);
 

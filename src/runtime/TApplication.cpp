@@ -2,7 +2,9 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWindow>
@@ -13,7 +15,9 @@
 #include "runtime/Guard.h"
 #include "runtime/HtmlHelpApi.h"
 #include "runtime/MessageBoxes.h"
+#include "runtime/TFocusEvents.h"
 #include "runtime/TForm.h"
+#include "runtime/TKeyboardCueStyle.h"
 #include "runtime/TScreen.h"
 
 namespace quorvant::runtime {
@@ -63,6 +67,14 @@ bool IsHintWindow(const QWidget* w)
     return w && w->windowType() == Qt::ToolTip;
 }
 
+// The menu bar of the form has the keyboard: menu mode by Alt, F10, an
+// accelerator, or Escape out of a drop-down menu.
+bool MenuHasKeyboard(const QWidget* form)
+{
+    const auto* bar = qobject_cast<const QMenuBar*>(QApplication::focusWidget());
+    return bar && bar->window() == form;
+}
+
 constexpr int CursorHeight = 20; // the tooltip goes below the pointer
 
 // A tooltip belongs to the hinted control's window: stacked above it, and on
@@ -107,6 +119,7 @@ TApplication& Application()
 TApplication::TApplication(QObject* parent) : QObject(parent)
 {
     Screen();
+    TKeyboardCueStyle::Install();
     hintWindowFactory_ = [] { return new THintWindow(nullptr); };
     qApp->installEventFilter(this);
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -376,6 +389,10 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+            contextMenuTarget_ = nullptr; // a new click, a new menu
+        CancelHint();
+        break;
     case QEvent::Wheel:
         CancelHint();
         break;
@@ -385,24 +402,50 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::KeyPress)
             CancelHint();
         if (ke->key() == Qt::Key_Alt && !ke->isAutoRepeat()) {
+            altDown_ = event->type() == QEvent::KeyPress;
             QWidget* form = QApplication::activeWindow();
             if (!form && watched->isWidgetType())
                 form = static_cast<QWidget*>(watched)->window();
             if (form)
-                SetKeyboardCues(form, event->type() == QEvent::KeyPress);
+                UpdateKeyboardCues(form);
         }
         break;
     }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // The menu bar takes or gives back the keyboard: menu mode shows the
+        // cues until it ends.
+        if (auto* bar = qobject_cast<QMenuBar*>(watched))
+            UpdateKeyboardCues(bar->window());
+        break;
     case QEvent::WindowDeactivate:
         if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
+            altDown_ = false; // its release goes to the other window
             SetKeyboardCues(static_cast<QWidget*>(watched), false);
             CancelHint();
         }
+        break;
+    case QEvent::WindowActivate:
+        if (activatePending_)
+            QMetaObject::invokeMethod(this, &TApplication::RunPendingActivate, Qt::QueuedConnection);
+        break;
+    case QEvent::ContextMenu:
+        if (DeferContextMenu(watched, static_cast<QContextMenuEvent*>(event)))
+            return true;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+            ContextMenuAfterRelease(static_cast<QMouseEvent*>(event));
         break;
     default:
         break;
     }
     return false;
+}
+
+void TApplication::UpdateKeyboardCues(QWidget* form)
+{
+    SetKeyboardCues(form, altDown_ || MenuHasKeyboard(form));
 }
 
 void TApplication::SetKeyboardCues(QWidget* form, bool visible)
@@ -414,12 +457,66 @@ void TApplication::SetKeyboardCues(QWidget* form, bool visible)
     QCoreApplication::postEvent(form, new QEvent(platform::UiStateEventType()));
 }
 
+// ---- context menus ---------------------------------------------------------
+
+// Qt on X11 and Wayland raises the context menu when the right button goes
+// down; our controls expect it after the button is released, when the
+// control under the mouse has seen the release (a status-bar panel click).
+bool TApplication::DeferContextMenu(QObject* watched, QContextMenuEvent* event)
+{
+    if (resendingContextMenu_ || !event->spontaneous() || event->reason() != QContextMenuEvent::Mouse ||
+        !watched->isWidgetType() || !(QGuiApplication::mouseButtons() & Qt::RightButton))
+        return false;
+    auto* target = static_cast<QWidget*>(watched);
+    if (target->window()->windowType() == Qt::Popup)
+        return false; // inside a menu: as Qt does it
+    contextMenuTarget_ = target;
+    return true;
+}
+
+void TApplication::ContextMenuAfterRelease(QMouseEvent* release)
+{
+    QPointer<QWidget> target = contextMenuTarget_;
+    contextMenuTarget_ = nullptr;
+    if (!target)
+        return;
+    const QPoint global = release->globalPosition().toPoint();
+    const Qt::KeyboardModifiers modifiers = release->modifiers();
+    // Queued: the release reaches its control first.
+    QMetaObject::invokeMethod(
+        this,
+        [this, target, global, modifiers] {
+            if (!target || !target->isVisible())
+                return;
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, target->mapFromGlobal(global), global, modifiers);
+            resendingContextMenu_ = true;
+            QCoreApplication::sendEvent(target, &menu);
+            resendingContextMenu_ = false;
+        },
+        Qt::QueuedConnection);
+}
+
+// ---- activation ------------------------------------------------------------
+
+// The application comes to the front before any of its windows is active.
+// OnActivate waits for the window: a focus move made in it is then an
+// ordinary one, with the whole exit work of the control that is left.
 void TApplication::ApplicationStateChanged(Qt::ApplicationState state)
 {
     const bool active = state == Qt::ApplicationActive;
     const bool becameActive = active && !wasActive_;
     wasActive_ = active;
-    if (becameActive && OnActivate) {
+    activatePending_ = becameActive;
+    if (becameActive)
+        QMetaObject::invokeMethod(this, &TApplication::RunPendingActivate, Qt::QueuedConnection);
+}
+
+void TApplication::RunPendingActivate()
+{
+    if (!activatePending_ || !QApplication::activeWindow())
+        return; // not yet: the window's activation runs it
+    activatePending_ = false;
+    if (OnActivate) {
         const auto handler = OnActivate;
         Guarded(this, [&] { handler(); });
     }

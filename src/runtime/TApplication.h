@@ -16,6 +16,8 @@
 #include "runtime/THintInfo.h"
 #include "runtime/THintWindow.h"
 
+class QContextMenuEvent;
+class QMouseEvent;
 class QWidget;
 
 namespace quorvant::runtime {
@@ -99,8 +101,13 @@ private:
     void UpdateHint();
     void TrackTooltip(QWidget* control);
     void ShowTooltip();
+    // Cues show while Alt is held or the form's menu bar has the keyboard.
+    void UpdateKeyboardCues(QWidget* form);
     void SetKeyboardCues(QWidget* form, bool visible);
+    bool DeferContextMenu(QObject* watched, QContextMenuEvent* event);
+    void ContextMenuAfterRelease(QMouseEvent* release);
     void ApplicationStateChanged(Qt::ApplicationState state);
+    void RunPendingActivate();
     bool LoadHelpRuntime();
     void ReleaseHelpRuntime();
 
@@ -119,6 +126,10 @@ private:
     QPoint mouseGlobal_;
     QPointer<QWidget> mouseWindow_; // the top-level window under the mouse
     bool wasActive_ = false;
+    bool activatePending_ = false; // OnActivate waits for an active window
+    bool altDown_ = false;
+    QPointer<QWidget> contextMenuTarget_; // right button down, menu on release
+    bool resendingContextMenu_ = false;
     bool inIdle_ = false;
     void* helpLibrary_ = nullptr;
     void* helpEntry_ = nullptr;

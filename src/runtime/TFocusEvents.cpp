@@ -1,6 +1,7 @@
 #include "runtime/TFocusEvents.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QPointer>
 #include <QWidget>
 #include <map>
@@ -41,6 +42,8 @@ void FocusMoved(QWidget* now)
 {
     if (!now)
         return; // the window lost the activation: no exit
+    if (TFocusEvents::IsMenu(now))
+        return; // menu mode: the focus comes back as it was
     QWidget* form = now->window();
     auto& last = LastFocus();
     std::erase_if(last, [](const auto& entry) { return entry.second.isNull(); });
@@ -60,6 +63,12 @@ void FocusMoved(QWidget* now)
     }
     std::vector<QPointer<QWidget>> exits(oldChain.begin(), oldChain.end());
     std::vector<QPointer<QWidget>> enters(newChain.rbegin(), newChain.rend());
+    // Its focus-out may have come from a menu or a deactivation; now the move
+    // is final, and its own exit work goes before OnExit.
+    if (previous && previous->window() == form) {
+        QEvent due(TFocusEvents::ExitDueEvent());
+        QCoreApplication::sendEvent(previous, &due);
+    }
     for (const auto& w : exits)
         if (w)
             Fire(w, false);
@@ -102,6 +111,17 @@ QWidget* TFocusEvents::LastFocused(const QWidget* form)
     if (it == LastFocus().end() || !it->second || it->second->window() != form)
         return nullptr;
     return it->second;
+}
+
+bool TFocusEvents::IsMenu(const QWidget* widget)
+{
+    return widget && (qobject_cast<const QMenuBar*>(widget) || widget->window()->windowType() == Qt::Popup);
+}
+
+QEvent::Type TFocusEvents::ExitDueEvent()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
 }
 
 QWidget* TFocusEvents::Control() const

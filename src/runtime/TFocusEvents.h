@@ -8,7 +8,15 @@
 //
 // A focus move exits the old control and its containers up to the common
 // container (innermost first), then enters down to the new control.
+//
+// Menu mode (the menu bar by Alt, F10 or a click, drop-down and pop-up
+// menus) is no focus move at all: Qt's menu bar takes the keyboard focus,
+// Windows' never did. The control keeps its state and gets the focus back.
+// A control that lost the keyboard to a menu or to another window, and whose
+// form then moves the focus elsewhere, is sent ExitDueEvent() before its
+// OnExit, so it does its own exit work as if it had been left by Tab.
 
+#include <QEvent>
 #include <QObject>
 
 class QWidget;
@@ -24,6 +32,12 @@ public:
     static QWidget* LastFocused(const QWidget* form);
 
     QWidget* Control() const;
+
+    // The menu bar, or a widget of a drop-down or pop-up menu.
+    static bool IsMenu(const QWidget* widget);
+    // Sent to the control that kept its state through a menu or a window
+    // deactivation when the focus has gone on to another control of its form.
+    static QEvent::Type ExitDueEvent();
 
 signals:
     void OnEnter(QObject* Sender);

@@ -3,6 +3,7 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 
 #include "runtime/ControlProperties.h"
 #include "runtime/GlyphImages.h"
@@ -45,6 +46,17 @@ void TSpeedButton::SetCaption(const QString& caption)
     if (caption_ == caption)
         return;
     caption_ = caption;
+    delete accelerator_;
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    if (!key.isEmpty()) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            if (isEnabled() && isVisible())
+                Click();
+        });
+        accelerator_ = shortcut;
+    }
     update();
 }
 

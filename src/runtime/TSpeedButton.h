@@ -2,9 +2,12 @@
 // Non-focusable tool button, flat by default, usually captionless. Its
 // glyph is a strip of NumGlyphs equal images side by side, one per state:
 // up, disabled, down, (exclusive). A state without its own image uses the
-// up image (greyed when disabled).
+// up image (greyed when disabled). An accelerator in the caption ("&OK")
+// clicks it by Alt and the letter while its window is active, since the
+// button itself never has the keyboard.
 
 #include <QPixmap>
+#include <QPointer>
 
 #include "runtime/TGraphicControl.h"
 
@@ -49,6 +52,7 @@ private:
     QString caption_;
     bool hover_ = false;
     bool down_ = false;
+    QPointer<QObject> accelerator_;
 };
 
 } // namespace quorvant::runtime

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "controls/TKeyCodes.h"
 #include "controls/TNumericField.h"
 #include "platform/LinuxPlatform.h"
+#include "runtime/Guard.h"
 #include "runtime/TFocusEvents.h"
 #include "support/TestPlatform.h"
 
@@ -823,4 +825,69 @@ TEST_F(NumericFieldForm, ClickIntoAnInactiveWindowSelectsNothing)
     QTest::mouseDClick(result, Qt::LeftButton);
     QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(platform->clipboard, "135,000.00");
+}
+
+// Qt's menu bar takes the keyboard for menu mode; the field must come back
+// as it was, and exit only when the focus goes on to another control.
+TEST_F(NumericFieldForm, MenuModeKeepsTheEntryUntilTheFocusMovesOn)
+{
+    auto* bar = new QMenuBar(form.get());
+    bar->addMenu("&File")->addAction("E&xit");
+    QSignalSpy exits(quorvant::runtime::TFocusEvents::For(percent), &quorvant::runtime::TFocusEvents::OnExit);
+    TabInto(percent);
+    Type(percent, "12.3");
+    bar->setFocus(Qt::MenuBarFocusReason);
+    Settle();
+    percent->setFocus(Qt::MenuBarFocusReason);
+    Settle();
+    EXPECT_EQ(exits.count(), 0);
+    EXPECT_TRUE(percent->Modified());
+    EXPECT_FALSE(percent->HasSelection());
+    Type(percent, "45");
+    EXPECT_EQ(Shown(percent), "12.345");
+    // A click into the field also ends menu mode; the entry goes on.
+    bar->setFocus(Qt::MenuBarFocusReason);
+    Settle();
+    QTest::mouseClick(percent, Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(exits.count(), 0);
+    EXPECT_TRUE(percent->Modified());
+    Type(percent, "67");
+    EXPECT_EQ(Shown(percent), "12.34567");
+
+    // From menu mode the focus goes on (a click, a command): the exit work
+    // rounds the value before OnExit reads it.
+    QString seen;
+    quorvant::runtime::Bind(quorvant::runtime::TFocusEvents::For(percent), &quorvant::runtime::TFocusEvents::OnExit,
+                            form.get(), [&](QObject*) { seen = Shown(percent); });
+    bar->setFocus(Qt::MenuBarFocusReason);
+    Settle();
+    amount->setFocus(Qt::MouseFocusReason);
+    Settle();
+    EXPECT_EQ(seen, "12.3457");
+    EXPECT_EQ(exits.count(), 1);
+    EXPECT_FALSE(percent->HasSelection());
+}
+
+// A focus move made while the window is inactive (Reset after a message box,
+// the program's activation handler) ends the old field's entry when the
+// window is back: whole exit work, no second selection.
+TEST_F(NumericFieldForm, AFocusMoveWhileInactiveLeavesTheFieldOnReturn)
+{
+    TabInto(percent);
+    Type(percent, "10.00003");
+    QString seen;
+    quorvant::runtime::Bind(quorvant::runtime::TFocusEvents::For(percent), &quorvant::runtime::TFocusEvents::OnExit,
+                            form.get(), [&](QObject*) { seen = Shown(percent); });
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    Settle();
+    amount->setFocus(Qt::OtherFocusReason);
+    QApplication::setActiveWindow(form.get());
+    Settle();
+    ASSERT_EQ(QApplication::focusWidget(), amount);
+    EXPECT_EQ(seen, "10.0000");
+    EXPECT_FALSE(percent->HasSelection());
+    EXPECT_TRUE(amount->HasSelection());
 }
