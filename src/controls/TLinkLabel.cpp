@@ -81,7 +81,9 @@ void TLinkLabel::SetUnderlineURL(bool underline)
 void TLinkLabel::ApplyColor(TColor color)
 {
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, runtime::ToQColor(color));
+    // Readable on what the label stands on, also on a dark desktop.
+    p.setColor(QPalette::WindowText,
+               runtime::ReadableTextColor(runtime::ToQColor(color), p.color(backgroundRole())));
     setPalette(p);
     update();
 }

@@ -3,6 +3,7 @@
 #include <QBitmap>
 #include <QIcon>
 #include <QImage>
+#include <algorithm>
 
 namespace quorvant::runtime {
 
@@ -27,7 +28,47 @@ QPixmap GlyphImage(const QPixmap& strip, int count, int index)
     if (index < count)
         return glyph.copy(index * w, 0, w, glyph.height());
     const QPixmap up = glyph.copy(0, 0, w, glyph.height());
-    return index == 1 ? QIcon(up).pixmap(up.size(), QIcon::Disabled) : up;
+    return index == 1 ? QIcon(up).pixmap(up.size(), 1.0, QIcon::Disabled) : up;
+}
+
+namespace {
+
+QList<QSize> SizesByWidth(const QIcon& icon)
+{
+    QList<QSize> sizes = icon.availableSizes();
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    return sizes;
+}
+
+} // namespace
+
+QSize GlyphBaseSize(const QIcon& images)
+{
+    const QList<QSize> sizes = SizesByWidth(images);
+    return sizes.isEmpty() ? QSize() : sizes.front();
+}
+
+QPixmap GlyphPixmap(const QIcon& images, qreal devicePixelRatio)
+{
+    if (images.isNull())
+        return {};
+    return images.pixmap(GlyphBaseSize(images), devicePixelRatio);
+}
+
+QIcon GlyphImageSet(const QIcon& strips, int count, int index)
+{
+    const QList<QSize> sizes = SizesByWidth(strips);
+    QIcon images;
+    for (const QSize& size : sizes) {
+        QPixmap strip = strips.pixmap(size, 1.0);
+        if (strip.size() != size)
+            continue;
+        strip.setDevicePixelRatio(1.0);
+        QPixmap image = GlyphImage(strip, count, index);
+        image.setDevicePixelRatio(qreal(size.height()) / sizes.front().height());
+        images.addPixmap(image);
+    }
+    return images;
 }
 
 } // namespace quorvant::runtime
