@@ -114,14 +114,14 @@ QColor ReadableTextColor(const QColor& text, const QColor& background)
     if (!text.isValid() || !background.isValid() || ContrastRatio(text, background) >= MinimumTextContrast)
         return text;
     // Towards the end of the scale that lies further from the background;
-    // one of black and white always reaches the minimum.
+    // the better of black and white reaches at least 4.58 on any colour.
     const QColor target = ContrastRatio(Qt::black, background) >= ContrastRatio(Qt::white, background)
                               ? QColor(Qt::black)
                               : QColor(Qt::white);
     double low = 0, high = 1;
     for (int step = 0; step < 16; ++step) {
         const double mid = (low + high) / 2;
-        (ContrastRatio(Mixed(text, target, mid), background) >= MinimumTextContrast ? high : low) = mid;
+        (ContrastRatio(Mixed(text, target, mid), background) >= RepairedTextContrast ? high : low) = mid;
     }
     return Mixed(text, target, high);
 }
