@@ -57,16 +57,30 @@ QPixmap GlyphPixmap(const QIcon& images, qreal devicePixelRatio)
 
 QIcon GlyphImageSet(const QIcon& strips, int count, int index)
 {
-    const QList<QSize> sizes = SizesByWidth(strips);
+    const QSize base = GlyphBaseSize(strips);
     QIcon images;
-    for (const QSize& size : sizes) {
-        QPixmap strip = strips.pixmap(size, 1.0);
+    if (base.isEmpty())
+        return images;
+    QPixmap densest;
+    for (const QSize& size : SizesByWidth(strips)) {
+        // Asked for by ratio: QIcon answers a bare size with the stored one.
+        const qreal ratio = qreal(size.height()) / base.height();
+        QPixmap strip = strips.pixmap(base, ratio);
         if (strip.size() != size)
             continue;
         strip.setDevicePixelRatio(1.0);
         QPixmap image = GlyphImage(strip, count, index);
-        image.setDevicePixelRatio(qreal(size.height()) / sizes.front().height());
+        image.setDevicePixelRatio(ratio);
         images.addPixmap(image);
+        densest = image;
+    }
+    // Screens of ratio 1.5 get the double-size drawing reduced smoothly:
+    // QIcon would otherwise hand them the stored image to be enlarged.
+    if (densest.devicePixelRatio() >= 2) {
+        const QSize device = (densest.deviceIndependentSize() * 1.5).toSize();
+        QPixmap between = densest.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        between.setDevicePixelRatio(1.5);
+        images.addPixmap(between);
     }
     return images;
 }

@@ -5,7 +5,7 @@ import os
 import subprocess
 import unittest
 
-from desktop import DesktopTestCase
+from desktop import Desktop, DesktopTestCase
 
 IMAGES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "images")
 
@@ -88,6 +88,9 @@ class ScaleFactorTwo(DesktopTestCase):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
+        # A screen where the doubled window fits whole.
+        cls.desktop.close()
+        cls.desktop = Desktop(screen="2048x1536x24")
         cls.desktop.env.update(QT_SCALE_FACTOR="2")
 
     def test_toolbar_glyphs_are_drawn_from_their_double_size_artwork(self):
