@@ -118,6 +118,10 @@ QColor ReadableTextColor(const QColor& text, const QColor& background)
     const QColor target = ContrastRatio(Qt::black, background) >= ContrastRatio(Qt::white, background)
                               ? QColor(Qt::black)
                               : QColor(Qt::white);
+    // A grey has no hue to keep: it becomes the far end itself, as a
+    // light palette would have drawn it (dark digits on a yellow field).
+    if (text.hslSaturation() < 32)
+        return target;
     double low = 0, high = 1;
     for (int step = 0; step < 16; ++step) {
         const double mid = (low + high) / 2;
