@@ -88,6 +88,20 @@ void TLinkLabel::ApplyColor(TColor color)
     update();
 }
 
+// A new desktop palette: system colours and the readable shade of a fixed
+// colour are taken anew. Applying them changes the palette once more, but
+// then nothing differs.
+void TLinkLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    const QColor wanted =
+        runtime::ReadableTextColor(runtime::ToQColor(fontColor_), palette().color(backgroundRole()));
+    if (palette().color(QPalette::WindowText) != wanted)
+        ApplyColor(fontColor_);
+}
+
 void TLinkLabel::Loaded()
 {
     normalColor_.reset();

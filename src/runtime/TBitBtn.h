@@ -5,9 +5,9 @@
 // ends its form's modal run with that result when clicked.
 
 #include <QIcon>
-#include <array>
 #include <QPixmap>
 #include <QPushButton>
+#include <array>
 
 #include "runtime/ControlTypes.h"
 

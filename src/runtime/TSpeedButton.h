@@ -5,8 +5,8 @@
 // up image (greyed when disabled).
 
 #include <QIcon>
-#include <array>
 #include <QPixmap>
+#include <array>
 
 #include "runtime/TGraphicControl.h"
 

@@ -117,8 +117,8 @@ TEST_F(DesktopLookTest, DarkPaletteKeepsFixedColoursReadable)
     const QImage image = Grab(&window);
 
     // The system colours follow the desktop: the window is dark.
-    EXPECT_LT(image.pixelColor(InnerRect(window.nbkMain, &window, 0).bottomLeft() + QPoint(8, -8)).lightness(),
-              80);
+    EXPECT_LT(
+        image.pixelColor(InnerRect(window.nbkMain, &window, 0).bottomLeft() + QPoint(8, -8)).lightness(), 80);
     const QColor yellow(255, 255, 0);
     for (auto* field : results) {
         const QRect text = InnerRect(field, &window, 3);
@@ -128,7 +128,8 @@ TEST_F(DesktopLookTest, DarkPaletteKeepsFixedColoursReadable)
     }
 
     // The web panel's blue link on the bar of the desktop's button colour.
-    const QRect web = window.statusBar->Panels()->Items(0)->Rect().translated(window.statusBar->mapTo(&window, QPoint(0, 0)));
+    const QRect web = window.statusBar->Panels()->Items(0)->Rect().translated(
+        window.statusBar->mapTo(&window, QPoint(0, 0)));
     const QColor bar = DarkPalette().color(QPalette::Button);
     EXPECT_GT(DrawnPixels(image, web.adjusted(2, 2, -2, -2), bar), 20);
     EXPECT_GE(TextContrast(image, web.adjusted(2, 2, -2, -2), bar), runtime::MinimumTextContrast)
@@ -172,7 +173,8 @@ TEST_F(DesktopLookTest, DesktopFontChangesNothingButTheMenus)
     const char* names[] = {"calculator window", "About", "Disclaimer"};
     for (std::size_t i = 0; i < usual.size(); ++i) {
         ASSERT_EQ(usual[i].size(), large[i].size()) << names[i];
-        EXPECT_TRUE(usual[i] == large[i]) << names[i] << " drawn differently under a large serif desktop font";
+        EXPECT_TRUE(usual[i] == large[i])
+            << names[i] << " drawn differently under a large serif desktop font";
     }
 
     // The menu bar and its drop-down menus share the desktop's menu face.
@@ -190,6 +192,17 @@ TEST_F(DesktopLookTest, AboutLinkIsTahoma13BlueUnderlined)
     EXPECT_EQ(font.pixelSize(), 13);
     EXPECT_TRUE(font.underline());
     EXPECT_EQ(about->urlHome->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    delete about;
+}
+
+TEST_F(DesktopLookTest, LinkTakesADarkPaletteChosenWhileTheDialogIsOpen)
+{
+    dialogs::TfrmAbout* about = OpenAbout();
+    QApplication::setPalette(DarkPalette());
+    QApplication::processEvents();
+    const QPalette shown = about->urlHome->palette();
+    EXPECT_GE(ContrastRatio(shown.color(QPalette::WindowText), DarkPalette().color(QPalette::Window)),
+              runtime::MinimumTextContrast);
     delete about;
 }
 
