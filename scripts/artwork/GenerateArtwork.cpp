@@ -1,9 +1,11 @@
 // Draws every picture of the program at its stored size and depth:
 //   cmake -S scripts/artwork -B build/artwork -G Ninja && cmake --build build/artwork
 //   QT_QPA_PLATFORM=offscreen build/artwork/generate-artwork .
-// writes resources/images/*.png, resources/images/Quorvant.ico and
-// help/images/*.png. Glyph bitmaps keep the stored-bitmap convention: the
-// bottom-left pixel's colour is the transparent one.
+// writes resources/images/*.png (with "@2x" drawings for denser screens),
+// resources/images/Quorvant.ico, the program icon in every size under
+// resources/icons/ and help/images/*.png. Glyph bitmaps keep the
+// stored-bitmap convention: the bottom-left pixel's colour is the
+// transparent one; the @2x drawings are smoothed and carry an alpha channel.
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +21,8 @@
 #include <array>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -111,6 +115,58 @@ QImage Strip(const QImage& normal)
     painter.drawImage(0, 0, normal);
     painter.drawImage(16, 0, DisabledOf(normal));
     return strip;
+}
+
+// The same drawing at twice the size for screens of device pixel ratio 2
+// (Qt draws 1.5 from it too): smoothed, with an alpha channel.
+QImage Glyph16At2x(const Draw& draw)
+{
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(2, 2);
+    draw(painter);
+    return image;
+}
+
+// The disabled look of a drawing with an alpha channel: its shape embossed
+// in grey, offset by one stored pixel (two here).
+QImage DisabledOf2x(const QImage& glyph)
+{
+    QImage out(glyph.size(), QImage::Format_ARGB32);
+    out.fill(Qt::transparent);
+    QPainter painter(&out);
+    for (const auto& [offset, colour] : {std::pair{2, QColor(255, 255, 255)}, std::pair{0, QColor(128, 128, 128)}}) {
+        QImage shape(glyph.size(), QImage::Format_ARGB32);
+        shape.fill(colour);
+        for (int y = 0; y < glyph.height(); ++y)
+            for (int x = 0; x < glyph.width(); ++x) {
+                QColor c = colour;
+                c.setAlpha(qAlpha(glyph.pixel(x, y)));
+                shape.setPixelColor(x, y, c);
+            }
+        painter.drawImage(offset, offset, shape);
+    }
+    return out;
+}
+
+QImage Strip2x(const QImage& normal)
+{
+    QImage strip(64, 32, QImage::Format_ARGB32);
+    strip.fill(Qt::transparent);
+    QPainter painter(&strip);
+    painter.drawImage(0, 0, normal);
+    painter.drawImage(32, 0, DisabledOf2x(normal));
+    return strip;
+}
+
+// "name.png" -> "name@2x.png", the name QIcon::addFile looks for.
+QString At2x(const QString& path)
+{
+    QString out = path;
+    return out.insert(out.lastIndexOf(u'.'), QStringLiteral("@2x"));
 }
 
 // --- glyph drawings (16 x 16) ---------------------------------------------
@@ -311,6 +367,36 @@ void DrawProgramIcon(QPainter& p, int size)
     p.setPen(Navy);
     p.drawText(QRectF(9, 15, 14, 11), Qt::AlignCenter, "%");
     p.restore();
+}
+
+// The program icon as a scalable drawing: the same shapes as DrawProgramIcon
+// on its 32-unit grid.
+void SaveProgramIconSvg(const QString& path)
+{
+    const QString svg = QStringLiteral(R"svg(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">
+  <defs>
+    <linearGradient id="sky" x1="0" y1="0" x2="0" y2="32" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#508cdc"/>
+      <stop offset="1" stop-color="#1e4696"/>
+    </linearGradient>
+  </defs>
+  <rect x="1" y="1" width="30" height="30" rx="5" ry="5" fill="url(#sky)"/>
+  <polygon points="6,16 16,7 26,16 23,16 23,26 9,26 9,16" fill="#faf5e6"/>
+  <polygon points="4,16.5 16,5.5 28,16.5 25.5,17 16,8.5 6.5,17" fill="#b22222"/>
+  <text x="16" y="24.5" text-anchor="middle" font-family="Liberation Sans, Arial, sans-serif"
+        font-size="11" font-weight="bold" fill="#1f3f7f">%</text>
+</svg>
+)svg");
+    const QString full = outputRoot + "/" + path;
+    QDir().mkpath(QFileInfo(full).path());
+    QFile file(full);
+    if (!file.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(full));
+        return;
+    }
+    file.write(svg.toUtf8());
+    std::printf("%s (scalable)\n", qPrintable(path));
 }
 
 QImage ProgramIcon(int size)
@@ -626,6 +712,10 @@ int main(int argc, char** argv)
     Save(Depth16(Strip(about)), "resources/images/btnAbout.png");
     Save(Depth16(Strip(exit)), "resources/images/btnExit.png");
     Save(Depth24(update), "resources/images/btnUpdate.png");
+    for (const auto& [name, draw] : std::initializer_list<std::pair<const char*, Draw>>{
+             {"btnReset", DrawReset}, {"btnHelp", DrawHelp}, {"btnAbout", DrawAbout}, {"btnExit", DrawExit}})
+        Save(Strip2x(Glyph16At2x(draw)), At2x(QString("resources/images/%1.png").arg(name)));
+    Save(Glyph16At2x(DrawUpdate), At2x("resources/images/btnUpdate.png"));
 
     const std::pair<const char*, Draw> menus[] = {
         {"mnuFileReset", DrawReset},
@@ -641,28 +731,35 @@ int main(int argc, char** argv)
         {"mnuHelpDisclaimer", DrawShield},
         {"About1", DrawAbout},
     };
-    for (const auto& [name, draw] : menus)
+    for (const auto& [name, draw] : menus) {
         Save(Depth24(Glyph16(draw)), QString("resources/images/%1.png").arg(name));
+        Save(Glyph16At2x(draw), At2x(QString("resources/images/%1.png").arg(name)));
+    }
     // The seven product items: 8-bit tiles, the few menu images that are
     // not 24 bits.
     const std::array<QColor, 7> tiles{Teal,  QColor(200, 120, 0), Navy, QColor(120, 60, 160), Leaf,
                                       Brick, QColor(0, 120, 200)};
     const std::array<QChar, 7> initials{'A', 'B', 'C', 'D', 'E', 'L', 'R'};
-    for (int i = 0; i < 7; ++i)
-        Save(Depth8(Glyph16(ProductTile(tiles[i], initials[i]))),
-             QString("resources/images/mnuTryProduct%1.png").arg(i + 1));
+    for (int i = 0; i < 7; ++i) {
+        const QString path = QString("resources/images/mnuTryProduct%1.png").arg(i + 1);
+        Save(Depth8(Glyph16(ProductTile(tiles[i], initials[i]))), path);
+        Save(Glyph16At2x(ProductTile(tiles[i], initials[i])), At2x(path));
+    }
 
-    Save(Depth24(Glyph16(DrawDocument)), "resources/images/btnShowLicense.png");
-    Save(Depth24(Glyph16(DrawCheck)), "resources/images/btnCloseAbout.png");
-    Save(Depth24(Glyph16(DrawCheck)), "resources/images/btnCloseDisclaim.png");
+    for (const auto& [name, draw] : std::initializer_list<std::pair<const char*, Draw>>{
+             {"btnShowLicense", DrawDocument}, {"btnCloseAbout", DrawCheck}, {"btnCloseDisclaim", DrawCheck}}) {
+        Save(Depth24(Glyph16(draw)), QString("resources/images/%1.png").arg(name));
+        Save(Glyph16At2x(draw), At2x(QString("resources/images/%1.png").arg(name)));
+    }
 
     Save(Depth24(Logo()), "resources/images/imgLogo.png");
     Save(Depth8(CashflowScreenshot()), "resources/images/imgScreenshot2.png");
     Save(Depth24(EquityScreenshot()), "resources/images/imgScreenshot3.png");
 
     SaveIco8(ProgramIcon(32), "resources/images/Quorvant.ico");
-    for (int size : {32, 48, 128})
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         Save(ProgramIcon(size), QString("resources/icons/%1/quorvant.png").arg(size));
+    SaveProgramIconSvg("resources/icons/scalable/quorvant.svg");
 
     Save(ProgramIcon(32), "help/images/icon.png");
     Save(HelpToolbar({reset, update, help, about, exit}), "help/images/toolbar.png");

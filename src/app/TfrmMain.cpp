@@ -19,6 +19,7 @@
 #include "platform/TAltCueFix.h"
 #include "platform/uCompositionFuncs.h"
 #include "runtime/ControlProperties.h"
+#include "runtime/DesignFont.h"
 #include "runtime/GlyphImages.h"
 #include "runtime/Guard.h"
 #include "runtime/HtmlHelpApi.h"
@@ -161,9 +162,17 @@ void TfrmMain::LinkCaptions()
 // designed size and cannot be resized.
 void TfrmMain::ArrangeWindow()
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    setFont(font);
+    // The designed fonts, whatever the desktop's font: the notebook's tabs
+    // and the status bar's hint panel in the window's font; only the menus
+    // follow the desktop, and the menu bar takes their face.
+    setFont(runtime::DesignFont(QStringLiteral("Arial"), 12));
+    nbkMain->SetActiveTabFont(font());
+    statusBar->SetParentFont(true);
+    mnuMain->setFont(runtime::DesktopMenuFont());
+    QFont launcherFont = runtime::DesignFont(QStringLiteral("MS Sans Serif"), 11);
+    launcherFont.setUnderline(true);
+    UrlOnline->setFont(launcherFont);
+    UrlOnline->SetFontColor(runtime::clBlue);
     const int menuHeight = mnuMain->sizeHint().height();
     mnuMain->setGeometry(0, 0, ClientWidth, menuHeight);
     ClientArea->setGeometry(0, menuHeight, ClientWidth, ClientHeight);
@@ -193,9 +202,7 @@ void TfrmMain::DescribePromotionalPages()
 
     // Every tooltip of the program becomes a rounded rich-text hint.
     RichHint1 = new controls::TRichHint(this);
-    QFont hintFont(QStringLiteral("Tahoma"));
-    hintFont.setPixelSize(11);
-    RichHint1->SetHintFont(hintFont);
+    RichHint1->SetHintFont(runtime::DesignFont(QStringLiteral("Tahoma"), 11));
     RichHint1->SetHintFontColor(runtime::clInfoText);
     RichHint1->SetHintStyle(controls::TRichHint::hsRounded);
     RichHint1->SetMaxWidth(0);
@@ -238,12 +245,11 @@ void TfrmMain::DescribeOnlineItems()
         QString::fromUtf8(online::MakerDomain.data(), qsizetype(online::MakerDomain.size()));
     mnuOnlineHome->setText(u'&' + domain);
     mnuInternetEmail->menuAction()->setVisible(false);
-    // Menu images keep their stored transparent colour out of sight.
+    // Menu images keep their stored transparent colour out of sight, at
+    // every resolution they come in.
     for (QAction* item : findChildren<QAction*>()) {
-        if (item->icon().isNull())
-            continue;
-        const QPixmap image = item->icon().pixmap(16, 16);
-        item->setIcon(QIcon(runtime::TransparentGlyph(image)));
+        if (!item->icon().isNull())
+            item->setIcon(runtime::GlyphImageSet(item->icon(), 1, 0));
     }
     QAction* items[] = {mnuTryProduct1, mnuTryProduct2, mnuTryProduct3, mnuTryProduct4,
                         mnuTryProduct5, mnuTryProduct6, mnuTryProduct7};
@@ -266,8 +272,7 @@ void TfrmMain::DescribeStatusPanels()
     TStatusPanel* web = statusBar->Panels()->Add();
     web->SetName(QStringLiteral("WebPanel"));
     web->SetWidth(120);
-    QFont webFont(QStringLiteral("Arial"));
-    webFont.setPixelSize(11);
+    QFont webFont = runtime::DesignFont(QStringLiteral("Arial"), 11);
     webFont.setUnderline(true);
     web->SetFont(webFont);
     web->SetFontColor(runtime::clBlue);

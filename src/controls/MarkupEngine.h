@@ -28,6 +28,9 @@ struct TMarkupParams {
     QFont Font;
     runtime::TColor FontColor = runtime::clWindowText;
     runtime::TColor BrushColor = runtime::clNone;
+    // What the text stands on where no tag fills it: text colours are kept
+    // readable on it (clNone: drawn as they are).
+    runtime::TColor Background = runtime::clNone;
 
     QRect Rect;
     int LineSpacing = 0;

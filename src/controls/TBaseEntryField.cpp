@@ -723,14 +723,16 @@ QRect TBaseEntryField::TextRect() const
     return rect().adjusted(frame, frame, -frame - (textMargin_ + 1), -frame);
 }
 
+runtime::TColor TBaseEntryField::CurrentBackColor() const
+{
+    if (!isEnabled())
+        return colors_[0];
+    return invalid_ ? colors_[2] : color_;
+}
+
 void TBaseEntryField::DrawBackground(QPainter& p, const QRect& r) const
 {
-    runtime::TColor back = color_;
-    if (!isEnabled())
-        back = colors_[0];
-    else if (invalid_)
-        back = colors_[2];
-    p.fillRect(r, runtime::ToQColor(back));
+    p.fillRect(r, runtime::ToQColor(CurrentBackColor()));
     if (borderStyle_ == bsSingle) {
         QStyleOptionFrame frame;
         frame.initFrom(this);
@@ -750,6 +752,9 @@ void TBaseEntryField::DrawText(QPainter& p, const QRect& textRect) const
         fore = runtime::ToQColor(colors_[1]);
     else if (invalid_)
         fore = runtime::ToQColor(colors_[3]);
+    // The palette's text colour may be light (a dark desktop) on a fixed
+    // yellow or red background.
+    fore = runtime::ReadableTextColor(fore, runtime::ToQColor(CurrentBackColor()));
     p.setFont(font());
     const QFontMetrics fm(font());
     const int width = fm.horizontalAdvance(text);
@@ -759,7 +764,7 @@ void TBaseEntryField::DrawText(QPainter& p, const QRect& textRect) const
         const int selWidth = fm.horizontalAdvance(visible);
         const QRect sel(textRect.right() + 1 - selWidth, textRect.top() + 1, selWidth, textRect.height() - 2);
         p.fillRect(sel, runtime::ToQColor(colors_[4]));
-        p.setPen(runtime::ToQColor(colors_[5]));
+        p.setPen(runtime::ReadableTextColor(colors_[5], colors_[4]));
     } else {
         p.setPen(fore);
     }
@@ -775,7 +780,8 @@ void TBaseEntryField::DrawCaret(QPainter& p, const QRect& textRect) const
     const int top = textRect.top() + (textRect.height() - h) / 2;
     const TCaretShape shape = insertMode_ ? caretIns_ : caretOvr_;
     const int right = textRect.right() + 1;
-    QColor ink = palette().color(QPalette::Text);
+    const QColor ink =
+        runtime::ReadableTextColor(palette().color(QPalette::Text), runtime::ToQColor(CurrentBackColor()));
     if (shape == csVertLine || shape == csCustom || shape == csBitmap) {
         p.fillRect(QRect(right, top, 2, h), ink);
         return;

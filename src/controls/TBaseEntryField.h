@@ -186,6 +186,7 @@ private:
     void LeaveField(QWidget* gaining);
     void MoveFocus(bool next);
     void RestartCaret();
+    runtime::TColor CurrentBackColor() const;
     void DrawBackground(QPainter& p, const QRect& r) const;
     void DrawText(QPainter& p, const QRect& textRect) const;
     void DrawCaret(QPainter& p, const QRect& textRect) const;

@@ -81,9 +81,25 @@ void TLinkLabel::SetUnderlineURL(bool underline)
 void TLinkLabel::ApplyColor(TColor color)
 {
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, runtime::ToQColor(color));
+    // Readable on what the label stands on, also on a dark desktop.
+    p.setColor(QPalette::WindowText,
+               runtime::ReadableTextColor(runtime::ToQColor(color), p.color(backgroundRole())));
     setPalette(p);
     update();
+}
+
+// A new desktop palette: system colours and the readable shade of a fixed
+// colour are taken anew. Applying them changes the palette once more, but
+// then nothing differs.
+void TLinkLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    const QColor wanted =
+        runtime::ReadableTextColor(runtime::ToQColor(fontColor_), palette().color(backgroundRole()));
+    if (palette().color(QPalette::WindowText) != wanted)
+        ApplyColor(fontColor_);
 }
 
 void TLinkLabel::Loaded()

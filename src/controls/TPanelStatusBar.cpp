@@ -517,7 +517,7 @@ void TPanelStatusBar::paintEvent(QPaintEvent*)
         p.fillRect(rect(), ToQColor(Color()));
         if (simplePanel_) {
             p.setFont(font());
-            p.setPen(ToQColor(fontColor_));
+            p.setPen(runtime::ReadableTextColor(fontColor_, Color()));
             p.drawText(rect().adjusted(4, 2, -4, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                        simpleText_);
             return;
@@ -564,6 +564,13 @@ void TPanelStatusBar::FillBrush(QPainter& p, const QRect& r, const TStatusPanel&
     p.fillRect(r, ToQColor(Color()));
     if (panel.BrushStyle() != Qt::NoBrush)
         p.fillRect(r, QBrush(color, panel.BrushStyle()));
+}
+
+// A fixed text colour stays readable on a panel of the desktop's colour.
+QColor TPanelStatusBar::PanelTextColor(const TStatusPanel& panel, runtime::TColor text) const
+{
+    const runtime::TColor back = panel.BrushStyle() == Qt::SolidPattern ? panel.BrushColor() : Color();
+    return runtime::ReadableTextColor(text, back);
 }
 
 void TPanelStatusBar::DrawPart(QPainter& p, TStatusPanel& panel)
@@ -619,7 +626,7 @@ void TPanelStatusBar::DrawTextPanel(QPainter&, TStatusPanel& panel, QPixmap& bit
     if (!style.ShowText())
         return;
     bp.setFont(panel.Font());
-    bp.setPen(ToQColor(panel.FontColor()));
+    bp.setPen(PanelTextColor(panel, panel.FontColor()));
     const QFontMetrics fm = bp.fontMetrics();
     const QString text = style.Text();
     const int textWidth = fm.horizontalAdvance(text);
@@ -661,7 +668,7 @@ void TPanelStatusBar::DrawLockKeyPanel(QPainter&, TStatusPanel& panel, QPixmap& 
     FillBrush(bp, r, panel);
     const TPanelLockKeyStyle& style = *panel.LockKeyStyle();
     bp.setFont(panel.Font());
-    bp.setPen(ToQColor(panel.lockKeyOn_ ? style.ColorOn() : style.ColorOff()));
+    bp.setPen(PanelTextColor(panel, panel.lockKeyOn_ ? style.ColorOn() : style.ColorOff()));
     bp.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, style.Caption());
 }
 

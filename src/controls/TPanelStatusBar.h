@@ -145,6 +145,7 @@ private:
     void DrawTextPanel(QPainter& p, TStatusPanel& panel, QPixmap& bitmap);
     void DrawLockKeyPanel(QPainter& p, TStatusPanel& panel, QPixmap& bitmap);
     void DrawProgressPanel(QPainter& p, TStatusPanel& panel, QPixmap& bitmap);
+    QColor PanelTextColor(const TStatusPanel& panel, runtime::TColor text) const;
     void FillBrush(QPainter& p, const QRect& r, const TStatusPanel& panel);
 
     TStatusPanels* panels_;

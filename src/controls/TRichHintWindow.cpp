@@ -181,6 +181,7 @@ void TRichHintWindow::paintEvent(QPaintEvent*)
     TMarkupParams params = SettingsParams(*settings);
     params.Rect = text;
     params.BrushColor = color;
+    params.Background = settings->HintColorTo() == runtime::clNone ? color : runtime::clNone;
     params.BlinkVisible = true;
     DrawMarkup(&p, Caption(), params);
 }

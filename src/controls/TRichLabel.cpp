@@ -180,6 +180,13 @@ TColor TRichLabel::Color() const
 {
     if (!parentColor_ || !parentWidget())
         return color_;
+    return ParentColorValue();
+}
+
+TColor TRichLabel::ParentColorValue() const
+{
+    if (!parentWidget())
+        return color_;
     // A panel keeps its colour as a property; other parents paint their palette.
     if (const QVariant own = parentWidget()->property("Color"); own.isValid() && own.canConvert<uint>())
         return TColor(own.toUInt());
@@ -232,6 +239,7 @@ TMarkupParams TRichLabel::BaseParams(const QRect& rect) const
     p.Font = font();
     p.FontColor = fontColor_;
     p.BrushColor = Color();
+    p.Background = transparent_ ? ParentColorValue() : Color();
     p.Rect = rect;
     p.LineSpacing = lineSpacing_;
     p.Images = images_;

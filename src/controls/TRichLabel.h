@@ -183,6 +183,8 @@ protected:
     virtual TMarkupResult RunMarkup(QPainter* painter, const QRect& rect, TMarkupParams& params);
 
 private:
+    // What a transparent label stands on.
+    runtime::TColor ParentColorValue() const;
     void PaintLabel(QPainter& painter);
     void FillBackground(QPainter& painter, const QRect& area);
     QRect FramedRect(QPainter* painter);

@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "runtime/ControlProperties.h"
+#include "runtime/DesignFont.h"
 #include "runtime/Guard.h"
 #include "runtime/TColor.h"
 
@@ -15,10 +16,17 @@ TfrmAbout::TfrmAbout(std::string programFolder, std::string referralSuffix, std:
     : TForm(nullptr), programFolder_(std::move(programFolder)), referralSuffix_(std::move(referralSuffix)),
       homePage_(std::move(homePage))
 {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(runtime::DesignFont(QStringLiteral("Tahoma"), 11));
     setupUi(this);
+    QFont linkFont = runtime::DesignFont(QStringLiteral("Tahoma"), 13);
+    linkFont.setUnderline(true);
+    urlHome->setFont(linkFont);
+    urlHome->SetFontColor(runtime::clBlue);
+    QFont launcherFont = runtime::DesignFont(QStringLiteral("Arial"), 11);
+    launcherFont.setBold(true);
+    launcherFont.setUnderline(true);
+    urlAboutOnline->setFont(launcherFont);
+    urlAboutOnline->SetFontColor(runtime::clBlue);
     SetFixedFormSize(447, 290);
     SetBorderIcons(0);
     runtime::SetShowHint(this, false);

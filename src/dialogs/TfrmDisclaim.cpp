@@ -3,6 +3,7 @@
 #include <QFont>
 
 #include "runtime/ControlProperties.h"
+#include "runtime/DesignFont.h"
 #include "runtime/Guard.h"
 
 namespace quorvant::dialogs {
@@ -11,13 +12,9 @@ TfrmDisclaim* frmDisclaim = nullptr;
 
 TfrmDisclaim::TfrmDisclaim() : TForm(nullptr)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(runtime::DesignFont(QStringLiteral("Arial"), 12));
     setupUi(this);
-    QFont buttonFont(QStringLiteral("MS Sans Serif"));
-    buttonFont.setPixelSize(11);
-    btnClose->setFont(buttonFont);
+    btnClose->setFont(runtime::DesignFont(QStringLiteral("MS Sans Serif"), 11));
     SetFixedFormSize(338, 133);
     SetBorderIcons(0);
     runtime::SetShowHint(this, false);

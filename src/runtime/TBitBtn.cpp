@@ -28,11 +28,12 @@ void TBitBtn::SetCaption(const QString& caption)
     update();
 }
 
-void TBitBtn::SetGlyph(const QPixmap& glyph)
+void TBitBtn::SetGlyph(const QIcon& glyph)
 {
     if (glyph_.cacheKey() == glyph.cacheKey())
         return;
     glyph_ = glyph;
+    images_ = {};
     update();
 }
 
@@ -42,6 +43,7 @@ void TBitBtn::SetNumGlyphs(int count)
     if (numGlyphs_ == count)
         return;
     numGlyphs_ = count;
+    images_ = {};
     update();
 }
 
@@ -79,7 +81,10 @@ void TBitBtn::Clicked()
 QPixmap TBitBtn::CurrentGlyph() const
 {
     const int index = !isEnabled() ? 1 : isDown() ? 2 : 0;
-    return GlyphImage(glyph_, numGlyphs_, index);
+    QIcon& images = images_[static_cast<std::size_t>(index)];
+    if (images.isNull())
+        images = GlyphImageSet(glyph_, numGlyphs_, index);
+    return GlyphPixmap(images, devicePixelRatioF());
 }
 
 // Enter presses a focused button, as Space does, also outside dialogs.

@@ -4,8 +4,10 @@
 // a strip of NumGlyphs images (up, disabled, down). A non-zero ModalResult
 // ends its form's modal run with that result when clicked.
 
+#include <QIcon>
 #include <QPixmap>
 #include <QPushButton>
+#include <array>
 
 #include "runtime/ControlTypes.h"
 
@@ -14,7 +16,7 @@ namespace quorvant::runtime {
 class TBitBtn : public QPushButton {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(QPixmap Glyph READ Glyph WRITE SetGlyph)
+    Q_PROPERTY(QIcon Glyph READ Glyph WRITE SetGlyph)
     Q_PROPERTY(int NumGlyphs READ NumGlyphs WRITE SetNumGlyphs)
     Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
     Q_PROPERTY(quorvant::runtime::TButtonLayout Layout READ Layout WRITE SetLayout)
@@ -24,8 +26,10 @@ public:
 
     QString Caption() const { return text(); }
     void SetCaption(const QString& caption);
-    QPixmap Glyph() const { return glyph_; }
-    void SetGlyph(const QPixmap& glyph);
+    // The strip, with its drawings for denser screens where it has them.
+    QIcon Glyph() const { return glyph_; }
+    void SetGlyph(const QIcon& glyph);
+    void SetGlyph(const QPixmap& strip) { SetGlyph(QIcon(strip)); }
     int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int count);
     int ModalResult() const { return modalResult_; }
@@ -49,7 +53,8 @@ private:
     void Clicked();
     QPixmap CurrentGlyph() const;
 
-    QPixmap glyph_;
+    QIcon glyph_;
+    mutable std::array<QIcon, 4> images_; // per state, made on first use
     int numGlyphs_ = 1;
     int modalResult_ = 0;
     TButtonLayout layout_ = blGlyphLeft;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <algorithm>
+#include <cmath>
 
 namespace quorvant::runtime {
 
@@ -79,6 +81,58 @@ QColor ToQColor(TColor color)
 TColor FromQColor(const QColor& color)
 {
     return TColor(color.red()) | (TColor(color.green()) << 8) | (TColor(color.blue()) << 16);
+}
+
+namespace {
+
+double RelativeLuminance(const QColor& color)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
+
+QColor Mixed(const QColor& from, const QColor& to, double share)
+{
+    const auto mix = [share](double a, double b) { return int(std::lround(255 * (a + (b - a) * share))); };
+    QColor out(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()), mix(from.blueF(), to.blueF()));
+    out.setAlpha(from.alpha());
+    return out;
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableTextColor(const QColor& text, const QColor& background)
+{
+    if (!text.isValid() || !background.isValid() || ContrastRatio(text, background) >= MinimumTextContrast)
+        return text;
+    // Towards the end of the scale that lies further from the background;
+    // the better of black and white reaches at least 4.58 on any colour.
+    const QColor target = ContrastRatio(Qt::black, background) >= ContrastRatio(Qt::white, background)
+                              ? QColor(Qt::black)
+                              : QColor(Qt::white);
+    // A grey has no hue to keep: it becomes the far end itself, as a
+    // light palette would have drawn it (dark digits on a yellow field).
+    if (text.hslSaturation() < 32)
+        return target;
+    double low = 0, high = 1;
+    for (int step = 0; step < 16; ++step) {
+        const double mid = (low + high) / 2;
+        (ContrastRatio(Mixed(text, target, mid), background) >= RepairedTextContrast ? high : low) = mid;
+    }
+    return Mixed(text, target, high);
+}
+
+QColor ReadableTextColor(TColor text, TColor background)
+{
+    return ReadableTextColor(ToQColor(text), ToQColor(background));
 }
 
 } // namespace quorvant::runtime

@@ -68,4 +68,21 @@ QColor ToQColor(TColor color);
 // The RGB value of a QColor in the 00BBGGRR form.
 TColor FromQColor(const QColor& color);
 
+// Text must stay readable where a fixed colour of a window description meets
+// a colour of the desktop's palette (dark digits on a yellow field, a blue
+// link on a dark bar): at least this contrast ratio, as the accessibility
+// guidelines count it for normal text.
+inline constexpr double MinimumTextContrast = 4.5;
+// Contrast ratio of two colours, 1 (same luminance) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
+// Where text falls short of the minimum it is mixed towards black or white
+// up to this enhanced contrast: thin anti-aliased strokes seldom reach their
+// full colour, so a colour just at the minimum would read below it.
+inline constexpr double RepairedTextContrast = 7.0;
+// The text colour as it is when it is readable on the background; otherwise
+// mixed with black or white up to the repaired contrast, so that it keeps
+// its hue as far as it can (a light blue link on a dark bar).
+QColor ReadableTextColor(const QColor& text, const QColor& background);
+QColor ReadableTextColor(TColor text, TColor background);
+
 } // namespace quorvant::runtime

@@ -172,11 +172,27 @@ void TLabel::DrawBackground(QPainter& painter)
         painter.fillRect(rect(), ToQColor(color_));
 }
 
+// What the caption is drawn on: the label's own colour, or what its parent
+// paints (a panel's Color property, else the parent's palette).
+QColor TLabel::BackgroundBehind() const
+{
+    if (!transparent_ && !parentColor_ && color_ != clNone)
+        return ToQColor(color_);
+    const QWidget* p = parentWidget();
+    if (!p)
+        return palette().color(backgroundRole());
+    const QVariant color = p->property("Color");
+    if (color.isValid() && color.canConvert<uint>() && color.value<uint>() != clNone)
+        return ToQColor(color.value<uint>());
+    return p->palette().color(p->backgroundRole());
+}
+
 void TLabel::DrawCaption(QPainter& painter, const QRect& area)
 {
     // Without ShowAccelChar no mnemonic flag is set and "&" is drawn as is.
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(ReadableTextColor(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText),
+        BackgroundBehind()));
     painter.drawText(area, TextFlags(), caption_);
 }
 

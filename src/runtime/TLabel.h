@@ -58,6 +58,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     virtual void DrawBackground(QPainter& painter);
+    QColor BackgroundBehind() const;
     virtual void DrawCaption(QPainter& painter, const QRect& area);
     void AdjustBounds();
 

@@ -16,11 +16,12 @@ TSpeedButton::TSpeedButton(QWidget* parent) : TGraphicControl(parent)
     resize(23, 22);
 }
 
-void TSpeedButton::SetGlyph(const QPixmap& glyph)
+void TSpeedButton::SetGlyph(const QIcon& glyph)
 {
     if (glyph_.cacheKey() == glyph.cacheKey())
         return;
     glyph_ = glyph;
+    images_ = {};
     update();
 }
 
@@ -30,6 +31,7 @@ void TSpeedButton::SetNumGlyphs(int count)
     if (numGlyphs_ == count)
         return;
     numGlyphs_ = count;
+    images_ = {};
     update();
 }
 
@@ -69,7 +71,10 @@ TSpeedButton::GlyphState TSpeedButton::CurrentState() const
 
 QPixmap TSpeedButton::GlyphFor(GlyphState state) const
 {
-    return GlyphImage(glyph_, numGlyphs_, static_cast<int>(state));
+    QIcon& images = images_[static_cast<std::size_t>(state)];
+    if (images.isNull())
+        images = GlyphImageSet(glyph_, numGlyphs_, static_cast<int>(state));
+    return GlyphPixmap(images, devicePixelRatioF());
 }
 
 void TSpeedButton::paintEvent(QPaintEvent*)

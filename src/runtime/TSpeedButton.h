@@ -6,8 +6,10 @@
 // clicks it by Alt and the letter while its window is active, since the
 // button itself never has the keyboard.
 
+#include <QIcon>
 #include <QPixmap>
 #include <QPointer>
+#include <array>
 
 #include "runtime/TGraphicControl.h"
 
@@ -15,7 +17,7 @@ namespace quorvant::runtime {
 
 class TSpeedButton : public TGraphicControl {
     Q_OBJECT
-    Q_PROPERTY(QPixmap Glyph READ Glyph WRITE SetGlyph)
+    Q_PROPERTY(QIcon Glyph READ Glyph WRITE SetGlyph)
     Q_PROPERTY(int NumGlyphs READ NumGlyphs WRITE SetNumGlyphs)
     Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -24,8 +26,10 @@ public:
 
     explicit TSpeedButton(QWidget* parent = nullptr);
 
-    QPixmap Glyph() const { return glyph_; }
-    void SetGlyph(const QPixmap& glyph);
+    // The strip, with its drawings for denser screens where it has them.
+    QIcon Glyph() const { return glyph_; }
+    void SetGlyph(const QIcon& glyph);
+    void SetGlyph(const QPixmap& strip) { SetGlyph(QIcon(strip)); }
     int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int count);
     bool Flat() const { return flat_; }
@@ -46,7 +50,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QPixmap glyph_;
+    QIcon glyph_;
+    mutable std::array<QIcon, 4> images_; // per state, made on first use
     int numGlyphs_ = 1;
     bool flat_ = true;
     QString caption_;

@@ -26,14 +26,14 @@ class Desktop:
     """One Xvfb server with a window manager (openbox) on it, as on a user's
     desktop; programs started on it share the clipboard."""
 
-    def __init__(self, window_manager=True):
+    def __init__(self, window_manager=True, screen="1024x768x24"):
         # Xvfb writes its display number to the pipe once it accepts
         # connections, and closes it unsaid when the number was taken in the
         # meantime (another session's server): then the next one is tried.
         for number in _free_displays():
             ready, notify = os.pipe()
             server = subprocess.Popen(
-                ["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-displayfd", str(notify)],
+                ["Xvfb", f":{number}", "-screen", "0", screen, "-nolisten", "tcp", "-displayfd", str(notify)],
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(notify,))
             os.close(notify)
             with os.fdopen(ready) as pipe:

@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QImage>
+#include <QXmlStreamReader>
+#include <cstdlib>
 
 #include "QuorvantVersion.h"
 
@@ -133,6 +135,51 @@ TEST(ProgramIcon, OneImageOf32By32With8BitsAndAMask)
     // The mask leaves the rounded corners transparent.
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(image.pixel(16, 16)), 255);
+}
+
+TEST(DenserScreens, EveryGlyphHasItsOwnDrawingAtTwiceTheSize)
+{
+    for (const char* name : {"btnReset", "btnHelp", "btnAbout", "btnExit", "btnUpdate", "btnShowLicense",
+                             "btnCloseAbout", "btnCloseDisclaim", "mnuFileReset", "mnuFileExit", "mnuOnlineHome",
+                             "mnuOnlineCheckForUpdate", "Contents1", "About1", "mnuTryProduct1", "mnuTryProduct7"}) {
+        const QImage stored = QImage::fromData(ReadResource(QString(name) + ".png"), "PNG");
+        const QImage dense = QImage::fromData(ReadResource(QString(name) + "@2x.png"), "PNG");
+        ASSERT_FALSE(dense.isNull()) << name << "@2x is not embedded";
+        EXPECT_EQ(dense.size(), stored.size() * 2) << name;
+        EXPECT_TRUE(dense.hasAlphaChannel()) << name;
+        // Drawn anew, not the stored pixels doubled: some 2 x 2 block of
+        // the drawing is not one colour.
+        int mixedBlocks = 0;
+        for (int y = 0; y + 1 < dense.height(); y += 2)
+            for (int x = 0; x + 1 < dense.width(); x += 2) {
+                const QRgb c = dense.pixel(x, y);
+                mixedBlocks += dense.pixel(x + 1, y) != c || dense.pixel(x, y + 1) != c || dense.pixel(x + 1, y + 1) != c;
+            }
+        EXPECT_GT(mixedBlocks, 10) << name;
+    }
+}
+
+TEST(ProgramIcon, EverySizeOfTheIconThemeAndAScalableDrawing)
+{
+    const QString icons = QString::fromLocal8Bit(std::getenv("QUORVANT_TEST_DATA")) + "/../resources/icons/";
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage icon(icons + QString("%1/quorvant.png").arg(size));
+        ASSERT_FALSE(icon.isNull()) << size;
+        EXPECT_EQ(icon.size(), QSize(size, size));
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size << ": rounded corner";
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    }
+    QFile svg(icons + "scalable/quorvant.svg");
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    ASSERT_TRUE(xml.readNextStartElement());
+    EXPECT_EQ(xml.name(), QStringLiteral("svg"));
+    EXPECT_FALSE(xml.attributes().value("viewBox").isEmpty());
+    int shapes = 0;
+    while (!xml.atEnd())
+        shapes += xml.readNext() == QXmlStreamReader::StartElement;
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GE(shapes, 4);
 }
 
 TEST(VersionRecord, FromTheProjectVersion)
