@@ -9,17 +9,13 @@
 
 namespace quorvant::runtime {
 
-namespace {
-
-bool IsPage(const std::string& path)
+bool THelpTextIndex::IsPage(const std::string& path)
 {
     std::string lower = path;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower.ends_with(".htm") || lower.ends_with(".html");
 }
-
-} // namespace
 
 QStringList THelpTextIndex::Words(const QString& query)
 {

@@ -29,6 +29,8 @@ public:
 
     // The query split into its words, as Find matches them.
     static QStringList Words(const QString& query);
+    // An HTML page of the archive (.htm or .html, any case).
+    static bool IsPage(const std::string& path);
     // The page's title, else its path.
     static QString PageTitle(const std::string& topic, const QString& html);
     // The text a reader sees: no markup, no script or style, entities resolved.

@@ -110,14 +110,6 @@ std::vector<SitemapEntry> ReadSitemap(const std::string& bytes)
     return entries;
 }
 
-bool IsPage(const std::string& path)
-{
-    std::string lower = path;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower.ends_with(".htm") || lower.ends_with(".html");
-}
-
 } // namespace
 
 THtmlHelpViewer::THtmlHelpViewer(QWidget* caller, std::unique_ptr<ChmArchive> archive)
@@ -247,7 +239,7 @@ bool THtmlHelpViewer::ShowDefaultTopic()
     if (!archive_->DefaultTopic().empty())
         return ShowTopic(archive_->DefaultTopic());
     for (const auto& entry : archive_->Entries())
-        if (IsPage(entry))
+        if (THelpTextIndex::IsPage(entry))
             return ShowTopic(entry);
     return false;
 }

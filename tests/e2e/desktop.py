@@ -74,6 +74,21 @@ class Desktop:
             time.sleep(0.05)
         raise RuntimeError("openbox did not take over the screen")
 
+    def pixels(self, window="root"):
+        """A window's image (the whole screen by default) as (width, height, rgb bytes)."""
+        data = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], env=self.env,
+                              capture_output=True, timeout=30, check=True).stdout
+        # P6 header: magic, width, height, maxval, each followed by whitespace.
+        fields, pos = [], 0
+        while len(fields) < 4:
+            while data[pos:pos + 1].isspace():
+                pos += 1
+            start = pos
+            while not data[pos:pos + 1].isspace():
+                pos += 1
+            fields.append(data[start:pos])
+        return int(fields[1]), int(fields[2]), data[pos + 1:]
+
     def close(self):
         if self.window_manager is not None:
             self.window_manager.terminate()
@@ -197,18 +212,7 @@ class Program:
 
     def pixels(self):
         """The window's image as (width, height, rgb bytes)."""
-        data = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"], env=self.desktop.env,
-                              capture_output=True, timeout=30, check=True).stdout
-        # P6 header: magic, width, height, maxval, each followed by whitespace.
-        fields, pos = [], 0
-        while len(fields) < 4:
-            while data[pos:pos + 1].isspace():
-                pos += 1
-            start = pos
-            while not data[pos:pos + 1].isspace():
-                pos += 1
-            fields.append(data[start:pos])
-        return int(fields[1]), int(fields[2]), data[pos + 1:]
+        return self.desktop.pixels(self.window)
 
     def result_fields(self):
         """Centres of the yellow result fields, top to bottom, found on screen
@@ -271,8 +275,9 @@ class DesktopTestCase(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
+        # Missing tools fail the run: a skipped end-to-end test proves nothing.
         if not BINARY or not shutil.which("Xvfb") or not shutil.which("xdotool"):
-            raise unittest.SkipTest("needs the program, Xvfb and xdotool")
+            raise RuntimeError("needs the program, Xvfb and xdotool (scripts/bootstrap installs them)")
         cls.desktop = Desktop()
 
     @classmethod
@@ -283,3 +288,22 @@ class DesktopTestCase(unittest.TestCase):
         program = Program(self.desktop, config_home, first_run, locale, activate)
         self.addCleanup(program.close)
         return program
+
+    def window_named(self, name, timeout=10):
+        """The first visible window whose name matches, or None."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            out = self.desktop.run("xdotool", "search", "--onlyvisible", "--name", name, check=False)
+            if out:
+                return out.split()[0]
+            time.sleep(0.1)
+        return None
+
+    def wait_gone(self, name, timeout=10):
+        """True once no visible window's name matches."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if not self.desktop.run("xdotool", "search", "--onlyvisible", "--name", name, check=False):
+                return True
+            time.sleep(0.1)
+        return False

@@ -2,7 +2,6 @@
 compositor: it casts a shadow of its own onto what lies beneath it, right of
 and below its shape, and nowhere else."""
 
-import subprocess
 import time
 import unittest
 
@@ -14,17 +13,7 @@ GREY = (128, 128, 128)
 class HintShadow(DesktopTestCase):
 
     def screen(self):
-        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.desktop.env,
-                              capture_output=True, timeout=30, check=True).stdout
-        fields, pos = [], 0
-        while len(fields) < 4:
-            while data[pos:pos + 1].isspace():
-                pos += 1
-            start = pos
-            while not data[pos:pos + 1].isspace():
-                pos += 1
-            fields.append(data[start:pos])
-        width, height, rgb = int(fields[1]), int(fields[2]), data[pos + 1:]
+        width, height, rgb = self.desktop.pixels()
         return lambda x, y: tuple(rgb[(y * width + x) * 3:(y * width + x) * 3 + 3])
 
     def test_tooltip_casts_its_own_shadow(self):

@@ -10,23 +10,6 @@ from desktop import DesktopTestCase
 
 class KeyboardUse(DesktopTestCase):
 
-    def window_named(self, name, timeout=10):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            out = self.desktop.run("xdotool", "search", "--onlyvisible", "--name", name, check=False)
-            if out:
-                return out.split()[0]
-            time.sleep(0.1)
-        return None
-
-    def wait_gone(self, name, timeout=5):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            if not self.desktop.run("xdotool", "search", "--onlyvisible", "--name", name, check=False):
-                return True
-            time.sleep(0.1)
-        return False
-
     def menu_bar(self, program):
         """The menu bar's captions as pixels: the strip above the client area,
         from the left edge to past "Help"."""

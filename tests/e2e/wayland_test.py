@@ -182,7 +182,7 @@ class WaylandSession(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         if not BINARY or not shutil.which("weston") or not shutil.which("Xvfb") or not shutil.which("xdotool"):
-            raise unittest.SkipTest("needs the program, weston, Xvfb and xdotool")
+            raise RuntimeError("needs the program, weston, Xvfb and xdotool (scripts/bootstrap installs them)")
         cls.desktop = Desktop(window_manager=False)
         try:
             cls.weston = Weston(cls.desktop)

@@ -9,23 +9,6 @@ from desktop import DesktopTestCase
 
 class WholeSession(DesktopTestCase):
 
-    def window_named(self, name, timeout=10):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            out = self.desktop.run("xdotool", "search", "--onlyvisible", "--name", name, check=False)
-            if out:
-                return out.split()[0]
-            time.sleep(0.1)
-        return None
-
-    def wait_gone(self, name, timeout=10):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            if not self.desktop.run("xdotool", "search", "--onlyvisible", "--name", name, check=False):
-                return True
-            time.sleep(0.1)
-        return False
-
     def test_a_whole_session(self):
         program = self.start()
         menu_height = program.geometry()["HEIGHT"] - 406
