@@ -132,6 +132,10 @@ QColor ReadableTextColor(const QColor& text, const QColor& background)
 
 QColor ReadableTextColor(TColor text, TColor background)
 {
+    // Two fixed colours are the window's design and stay as drawn; only a
+    // desktop colour can make the pair unreadable.
+    if (!IsSystemColor(text) && !IsSystemColor(background))
+        return ToQColor(text);
     return ReadableTextColor(ToQColor(text), ToQColor(background));
 }
 

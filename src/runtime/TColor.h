@@ -83,6 +83,7 @@ inline constexpr double RepairedTextContrast = 7.0;
 // mixed with black or white up to the repaired contrast, so that it keeps
 // its hue as far as it can (a light blue link on a dark bar).
 QColor ReadableTextColor(const QColor& text, const QColor& background);
+// Two fixed colours (neither from the palette) are kept as they are.
 QColor ReadableTextColor(TColor text, TColor background);
 
 } // namespace quorvant::runtime

@@ -2,6 +2,7 @@
 // A main window over the recording platform: a private config folder, the
 // program in /opt/quorvant/, and a help runtime that records its requests.
 #include <QApplication>
+#include <QTest>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
@@ -50,6 +51,9 @@ protected:
         form = new app::TfrmMain;
         form->show();
         QApplication::setActiveWindow(form);
+        // The program's activation work (focus to the first field) waits for
+        // the window to be active; let it run before a test moves the focus.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
         QApplication::processEvents();
         return *form;
     }
