@@ -38,6 +38,7 @@ protected:
             // After the owner's own show has finished (it is mapped first).
             QTimer::singleShot(0, viewer_, [viewer = viewer_] {
                 viewer->setAttribute(Qt::WA_ShowWithoutActivating);
+                viewer->PlaceBesideOwner();
                 viewer->show();
                 viewer->setAttribute(Qt::WA_ShowWithoutActivating, false);
             });
@@ -60,6 +61,7 @@ std::intptr_t Show(THtmlHelpViewer* viewer)
             new ShowWithOwner(viewer, owner);
         return reinterpret_cast<std::intptr_t>(viewer);
     }
+    viewer->PlaceBesideOwner();
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

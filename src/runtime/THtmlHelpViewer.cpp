@@ -1,5 +1,6 @@
 #include "runtime/THtmlHelpViewer.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QKeySequence>
@@ -8,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
@@ -400,10 +402,36 @@ void THtmlHelpViewer::RestorePlace()
     const auto place = Places().find(archive_->FileName());
     if (place == Places().end())
         return;
+    placed_ = true;
     restoreGeometry(place->second.geometry);
     splitter_->restoreState(place->second.splitter);
     if (navigation_->isTabVisible(place->second.tab))
         navigation_->setCurrentIndex(place->second.tab);
+}
+
+void THtmlHelpViewer::PlaceBesideOwner()
+{
+    if (placed_)
+        return;
+    placed_ = true;
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner || !owner->isVisible() || QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    const QRect screen = owner->screen()->availableGeometry();
+    const QRect beside = owner->frameGeometry();
+    // Our frame is not known before the first showing: the owner's is alike.
+    const QSize decoration = beside.size() - owner->size();
+    // The wider side; the window narrows to it down to a still useful width.
+    const int right = screen.right() - beside.right(), left = beside.left() - screen.left();
+    const int room = std::max(right, left) - decoration.width();
+    constexpr int UsefulWidth = 480;
+    if (room < UsefulWidth)
+        return;
+    resize(std::min(width(), room), height());
+    const int wide = width() + decoration.width(), high = height() + decoration.height();
+    const int x = right >= left ? beside.right() + 1 : beside.left() - wide;
+    const int y = std::clamp(beside.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - high));
+    move(x, y);
 }
 
 void THtmlHelpViewer::FollowLink(const QUrl& link)

@@ -43,6 +43,12 @@ public:
     // Closes and destroys every viewer window.
     static void CloseAll();
 
+    // Before a window's first showing: beside its owner where the screen has
+    // room for it, so that the window it explains stays in sight; else (and
+    // on Wayland, where clients do not place windows) the desktop places it.
+    // A window put back at a remembered place stays there.
+    void PlaceBesideOwner();
+
     // Shows an archive path (with an optional "#anchor"); false, and the
     // page left as it was, when the file has no such topic.
     bool ShowTopic(const std::string& topic);
@@ -90,6 +96,7 @@ private:
     void MarkCurrentContentsItem(const QUrl& shown);
 
     std::unique_ptr<ChmArchive> archive_;
+    bool placed_ = false;
     QTextBrowser* browser_ = nullptr;
     QListWidget* contents_ = nullptr;
     QTabWidget* navigation_ = nullptr;

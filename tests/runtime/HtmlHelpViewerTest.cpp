@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -178,6 +179,31 @@ TEST_F(HtmlHelpViewerTest, AWindowAskedForBeforeItsOwnerIsShownFollowsItOntoTheS
     ASSERT_NE(Only()->windowHandle(), nullptr);
     EXPECT_EQ(Only()->windowHandle()->transientParent(), owner.windowHandle());
     Request(HH_CLOSE_ALL);
+}
+
+TEST_F(HtmlHelpViewerTest, AFirstWindowStandsBesideItsOwnerWhereTheScreenHasRoom)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget owner;
+    owner.setGeometry(screen.right() + 1 - screen.width() / 3, screen.top() + 20, screen.width() / 3, 100);
+    owner.show();
+    HtmlHelpRequest(&owner, file_.c_str(), HH_DISPLAY_TOPIC, 0);
+    ASSERT_NE(Only(), nullptr);
+    const QRect help = Only()->frameGeometry(), beside = owner.frameGeometry();
+    EXPECT_FALSE(help.intersects(beside)) << "covers the window it explains";
+    EXPECT_TRUE(screen.contains(help));
+    EXPECT_GE(help.width(), 480);
+    EXPECT_EQ(help.top(), beside.top());
+}
+
+TEST_F(HtmlHelpViewerTest, AFirstWindowWithNoRoomBesideItsOwnerIsLeftToTheDesktop)
+{
+    QWidget owner;
+    owner.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().adjusted(100, 0, -100, 0));
+    owner.show();
+    HtmlHelpRequest(&owner, file_.c_str(), HH_DISPLAY_TOPIC, 0);
+    ASSERT_NE(Only(), nullptr);
+    EXPECT_EQ(Only()->size(), QSize(780, 540));
 }
 
 TEST_F(HtmlHelpViewerTest, LinksInsideTheFileAreFollowedAndPicturesShown)
