@@ -1,19 +1,14 @@
 #pragma once
-// Failures of the entry controller and the entry fields, each its own class
-// carrying its message.
+// Failures of the entry fields, each its own class carrying its message, and
+// the validation codes a field reports on exit with their messages.
 
-#include <stdexcept>
+#include <QString>
+#include <cstdint>
 #include <string>
 
-namespace quorvant::controls {
+#include "controls/CommandErrors.h"
 
-class EControlException : public std::runtime_error {
-public:
-    explicit EControlException(const std::string& message = "Parameter value is invalid")
-        : std::runtime_error(message)
-    {
-    }
-};
+namespace quorvant::controls {
 
 class EInvalidDataType : public EControlException {
 public:
@@ -37,16 +32,20 @@ public:
     explicit EInvalidRangeValue(const std::string& message) : EControlException(message) {}
 };
 
-class EDuplicateCommand : public EControlException {
-public:
-    EDuplicateCommand() : EControlException("Duplicate command found while adding a new command to the table")
-    {
-    }
+// Validation codes of the field family.
+enum ValidationCode : std::uint16_t {
+    vcOk = 0,
+    vcRange = 256,
+    vcInvalidNumber = 257,
+    vcRequired = 258,
+    vcInvalidDate = 259,
+    vcInvalidTime = 260,
+    vcBlanks = 261,
+    vcPartial = 262,
 };
 
-class ETableNotFound : public EControlException {
-public:
-    ETableNotFound() : EControlException("Command table not found or command table index out of range") {}
-};
+// The message reported for a validation code; codes from 32768 up report
+// the controller's stored text.
+QString ValidationMessage(std::uint16_t code, const QString& storedText = QString());
 
 } // namespace quorvant::controls

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "controls/EntryErrors.h"
 #include "controls/PictureMask.h"
 #include "controls/TIntlSup.h"
 
@@ -26,27 +27,12 @@ enum class NumericType {
     Comp,
 };
 
-// Validation codes of the field family.
-enum ValidationCode : std::uint16_t {
-    vcOk = 0,
-    vcRange = 256,
-    vcInvalidNumber = 257,
-    vcRequired = 258,
-    vcInvalidDate = 259,
-    vcInvalidTime = 260,
-    vcBlanks = 261,
-    vcPartial = 262,
-};
-
 class NumericFieldModel {
 public:
     enum class Edit { Refused, Ignored, Changed };
 
     explicit NumericFieldModel(const TIntlSup& intl = TIntlSup());
 
-    // The message reported for a validation code; codes from 32768 up
-    // report the controller's stored text.
-    static QString ErrorMessage(std::uint16_t code, const QString& storedText = QString());
     static QString DefaultMask(NumericType type);
     static void DefaultRange(NumericType type, long double& low, long double& high);
     static bool IsFloatType(NumericType type);

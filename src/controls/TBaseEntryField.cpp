@@ -15,7 +15,7 @@
 #include <utility>
 
 #include "controls/EntryCommands.h"
-#include "controls/NumericFieldModel.h"
+#include "controls/EntryErrors.h"
 #include "controls/TControlsAccessibleFactory.h"
 #include "controls/TEntryController.h"
 #include "controls/TKeyCodes.h"
@@ -261,7 +261,7 @@ std::uint16_t TBaseEntryField::RunValidation(bool writeBack)
 void TBaseEntryField::ReportError(std::uint16_t code)
 {
     TEntryController& c = EffectiveController();
-    const QString message = NumericFieldModel::ErrorMessage(code, c.ErrorText);
+    const QString message = ValidationMessage(code, c.ErrorText);
     c.ErrorText = message;
     runtime::Guarded(this, [&] {
         if (isSignalConnected(QMetaMethod::fromSignal(&TBaseEntryField::OnError)))

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "controls/EntryCommands.h"
-#include "controls/EntryErrors.h"
+#include "controls/CommandErrors.h"
 #include "controls/TKeyCodes.h"
 
 namespace quorvant::controls {

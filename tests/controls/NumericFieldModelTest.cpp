@@ -465,7 +465,7 @@ TEST(NumericFieldModel, ConversionAndValidationCodes)
         {40000, "stored"},
     };
     for (const auto& r : messages)
-        EXPECT_EQ(NumericFieldModel::ErrorMessage(r.code, "stored").toStdString(), r.text);
+        EXPECT_EQ(ValidationMessage(r.code, "stored").toStdString(), r.text);
 }
 
 TEST(NumericFieldModel, SteppingWrapsAndClamps)

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/EntryCommands.h"
-#include "controls/EntryErrors.h"
+#include "controls/CommandErrors.h"
 #include "controls/TEntryController.h"
 #include "controls/TKeyCodes.h"
 
