@@ -9,7 +9,7 @@
 #include "QuorvantVersion.h"
 #include "app/TfrmMain.h"
 #include "platform/LinuxPlatform.h"
-#include "runtime/HtmlHelpRuntime.h"
+#include "runtime/help/HtmlHelpRuntime.h"
 #include "runtime/TApplication.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "platform/UiRuntimeHooks.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
-#include "runtime/HtmlHelpApi.h"
+#include "runtime/help/HtmlHelpApi.h"
 #include "runtime/MessageBoxes.h"
 #include "runtime/TFocusEvents.h"
 #include "runtime/TForm.h"

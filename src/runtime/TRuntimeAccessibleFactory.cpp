@@ -6,7 +6,7 @@
 
 #include "runtime/TForm.h"
 #include "runtime/TFormAccessible.h"
-#include "runtime/THtmlHelpViewer.h"
+#include "runtime/help/THtmlHelpViewer.h"
 #include "runtime/TImage.h"
 #include "runtime/TImageAccessible.h"
 #include "runtime/TLabel.h"

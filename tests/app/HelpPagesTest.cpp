@@ -16,9 +16,9 @@
 
 #include "app/MainWindowFixture.h"
 #include "platform/ProfileFile.h"
-#include "runtime/ChmArchive.h"
-#include "runtime/ChmFixture.h"
-#include "runtime/THelpTextIndex.h"
+#include "runtime/help/ChmArchive.h"
+#include "runtime/help/ChmFixture.h"
+#include "runtime/help/THelpTextIndex.h"
 #include "runtime/TSpeedButton.h"
 
 using namespace quorvant;

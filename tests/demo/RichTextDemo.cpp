@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "controls/TRichHint.h"
-#include "controls/TRichLabel.h"
+#include "controls/richtext/TRichHint.h"
+#include "controls/richtext/TRichLabel.h"
 #include "platform/LinuxPlatform.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/TApplication.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/HtmlHelpApi.h"
+#include "runtime/help/HtmlHelpApi.h"
 #include "runtime/TApplication.h"
 #include "runtime/TForm.h"
 #include "support/TestPlatform.h"
