@@ -23,11 +23,11 @@
 #include "runtime/DesignFont.h"
 #include "runtime/GlyphImages.h"
 #include "runtime/Guard.h"
-#include "runtime/help/HtmlHelpApi.h"
 #include "runtime/TApplication.h"
 #include "runtime/TColor.h"
 #include "runtime/TFocusEvents.h"
 #include "runtime/TScreen.h"
+#include "runtime/help/HtmlHelpApi.h"
 #include "worksheet/SettingsFile.h"
 #include "worksheet/WorksheetCalculation.h"
 

@@ -9,8 +9,8 @@
 #include "QuorvantVersion.h"
 #include "app/TfrmMain.h"
 #include "platform/LinuxPlatform.h"
-#include "runtime/help/HtmlHelpRuntime.h"
 #include "runtime/TApplication.h"
+#include "runtime/help/HtmlHelpRuntime.h"
 
 namespace {
 

@@ -3,19 +3,19 @@
 #include <QAccessible>
 
 #include "controls/entry/TCustomNumericField.h"
-#include "controls/richtext/TLinkLabel.h"
-#include "controls/richtext/TLinkLabelAccessible.h"
 #include "controls/entry/TNumericFieldAccessible.h"
-#include "controls/statusbar/TPanelStatusBar.h"
-#include "controls/statusbar/TPanelStatusBarAccessible.h"
-#include "controls/richtext/TRichLabel.h"
-#include "controls/richtext/TRichLabelAccessible.h"
-#include "controls/statusbar/TStatusPanel.h"
-#include "controls/statusbar/TStatusPanelAccessible.h"
 #include "controls/notebook/TTabNotebook.h"
 #include "controls/notebook/TTabNotebookAccessible.h"
 #include "controls/notebook/TTabPage.h"
 #include "controls/notebook/TTabPageAccessible.h"
+#include "controls/richtext/TLinkLabel.h"
+#include "controls/richtext/TLinkLabelAccessible.h"
+#include "controls/richtext/TRichLabel.h"
+#include "controls/richtext/TRichLabelAccessible.h"
+#include "controls/statusbar/TPanelStatusBar.h"
+#include "controls/statusbar/TPanelStatusBarAccessible.h"
+#include "controls/statusbar/TStatusPanel.h"
+#include "controls/statusbar/TStatusPanelAccessible.h"
 
 namespace quorvant::controls {
 

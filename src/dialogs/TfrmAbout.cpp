@@ -58,7 +58,8 @@ TfrmAbout::~TfrmAbout()
 void TfrmAbout::FormShow(QObject* Sender)
 {
     const QString shown = QString::fromUtf8(version::DisplayVersion);
-    setWindowTitle(QStringLiteral(" About ") + QString::fromUtf8(version::ProductName) + QStringLiteral(", ") + shown);
+    setWindowTitle(QStringLiteral(" About ") + QString::fromUtf8(version::ProductName) +
+                   QStringLiteral(", ") + shown);
     lblVersion->SetCaption(QStringLiteral("Version ") + shown);
     lblCompileDate->SetCaption(QStringLiteral("Compiled February 11, 2010"));
     lblCopyright->SetCaption(QStringLiteral("Copyright \u00A9 2010 Ostrel Software."));

@@ -17,12 +17,12 @@
 #include "controls/richtext/TRichLabelAccessible.h"
 #include "dialogs/TfrmAbout.h"
 #include "dialogs/TfrmDisclaim.h"
-#include "runtime/help/HtmlHelpApi.h"
 #include "runtime/TAccessibleEvents.h"
 #include "runtime/TApplication.h"
 #include "runtime/TImage.h"
 #include "runtime/TLabel.h"
 #include "runtime/TRuntimeAccessibleFactory.h"
+#include "runtime/help/HtmlHelpApi.h"
 #include "support/TempFolder.h"
 #include "support/TestPlatform.h"
 

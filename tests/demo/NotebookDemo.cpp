@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "controls/richtext/TLinkLabel.h"
 #include "controls/entry/TNumericField.h"
-#include "controls/statusbar/TPanelStatusBar.h"
 #include "controls/notebook/TTabNotebook.h"
 #include "controls/notebook/TTabPage.h"
+#include "controls/richtext/TLinkLabel.h"
+#include "controls/statusbar/TPanelStatusBar.h"
 #include "platform/LinuxPlatform.h"
 #include "runtime/ControlProperties.h"
 

@@ -14,9 +14,9 @@
 #include <QStyleOptionFrame>
 #include <utility>
 
-#include "controls/keys/EntryCommands.h"
-#include "controls/entry/EntryErrors.h"
 #include "controls/TControlsAccessibleFactory.h"
+#include "controls/entry/EntryErrors.h"
+#include "controls/keys/EntryCommands.h"
 #include "controls/keys/TEntryController.h"
 #include "controls/keys/TKeyCodes.h"
 #include "platform/Platform.h"

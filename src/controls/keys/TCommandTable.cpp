@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "controls/keys/EntryCommands.h"
 #include "controls/keys/CommandErrors.h"
+#include "controls/keys/EntryCommands.h"
 #include "controls/keys/TKeyCodes.h"
 
 namespace quorvant::controls {

@@ -539,7 +539,8 @@ void Layout::DrawChunk(const QString& chunk, int width, LinePass& pass, RunState
     if (st.Shadow)
         drawAt(box.translated(p_.ShadowOffset, p_.ShadowOffset), Paint(p_.ShadowColor));
     const TColor under = st.Brush != clNone && !p_.KeepColors ? st.Brush : p_.Background;
-    drawAt(box, under == clNone ? Paint(st.Color) : runtime::ReadableTextColor(Paint(st.Color), Paint(under)));
+    drawAt(box,
+           under == clNone ? Paint(st.Color) : runtime::ReadableTextColor(Paint(st.Color), Paint(under)));
 
     if (st.Error) {
         // A red zigzag under the chunk, its points one pixel below and above

@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/keys/EntryCommands.h"
-#include "controls/notebook/NotebookErrors.h"
 #include "controls/TControlsAccessibleFactory.h"
+#include "controls/keys/EntryCommands.h"
 #include "controls/keys/TEntryController.h"
 #include "controls/keys/TKeyCodes.h"
+#include "controls/notebook/NotebookErrors.h"
 #include "controls/notebook/TTabNotebookAccessible.h"
 #include "controls/notebook/TTabPage.h"
 #include "controls/notebook/TTabPageAccessible.h"

@@ -7,8 +7,8 @@
 #include <QPixmap>
 #include <QVariant>
 
-#include "controls/markup/MarkupEngine.h"
 #include "controls/TControlsAccessibleFactory.h"
+#include "controls/markup/MarkupEngine.h"
 #include "controls/markup/TImageList.h"
 #include "controls/markup/TPictureContainer.h"
 #include "platform/Platform.h"

@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/statusbar/EStatusPanelError.h"
 #include "controls/TControlsAccessibleFactory.h"
+#include "controls/statusbar/EStatusPanelError.h"
 #include "platform/Platform.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"

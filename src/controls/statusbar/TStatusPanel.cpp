@@ -1,7 +1,7 @@
 #include "controls/statusbar/TStatusPanel.h"
 
-#include "controls/statusbar/EStatusPanelError.h"
 #include "controls/TControlsAccessibleFactory.h"
+#include "controls/statusbar/EStatusPanelError.h"
 #include "controls/statusbar/TPanelStatusBar.h"
 #include "controls/statusbar/TStatusPanelAccessible.h"
 #include "controls/statusbar/TStatusPanels.h"

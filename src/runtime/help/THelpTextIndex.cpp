@@ -40,9 +40,9 @@ QString THelpTextIndex::PageTitle(const std::string& topic, const QString& html)
 QString THelpTextIndex::PlainText(const QString& html)
 {
     // The head (title, style sheet links) and scripts are no part of what is read.
-    static const QRegularExpression hidden(
-        QStringLiteral("<(head|script|style)\\b.*?</\\1\\s*>"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression hidden(QStringLiteral("<(head|script|style)\\b.*?</\\1\\s*>"),
+                                           QRegularExpression::CaseInsensitiveOption |
+                                               QRegularExpression::DotMatchesEverythingOption);
     QString body = html;
     body.remove(hidden);
     return QTextDocumentFragment::fromHtml(body).toPlainText();

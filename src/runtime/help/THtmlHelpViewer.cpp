@@ -98,7 +98,8 @@ std::vector<SitemapEntry> ReadSitemap(const std::string& bytes)
         SitemapEntry entry;
         for (auto params = param.globalMatch(body); params.hasNext();) {
             const auto match = params.next();
-            if (match.captured(1).compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0 && entry.name.isEmpty())
+            if (match.captured(1).compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0 &&
+                entry.name.isEmpty())
                 entry.name = match.captured(2);
             else if (match.captured(1).compare(QLatin1String("Local"), Qt::CaseInsensitive) == 0 &&
                      entry.local.isEmpty())

@@ -10,12 +10,12 @@
 #include <memory>
 #include <string>
 
-#include "controls/keys/EntryCommands.h"
 #include "controls/entry/EntryErrors.h"
+#include "controls/entry/TNumericField.h"
+#include "controls/keys/EntryCommands.h"
 #include "controls/keys/TEntryController.h"
 #include "controls/keys/TIntlSup.h"
 #include "controls/keys/TKeyCodes.h"
-#include "controls/entry/TNumericField.h"
 #include "platform/LinuxPlatform.h"
 #include "runtime/Guard.h"
 #include "runtime/TFocusEvents.h"
@@ -858,8 +858,9 @@ TEST_F(NumericFieldForm, MenuModeKeepsTheEntryUntilTheFocusMovesOn)
     // From menu mode the focus goes on (a click, a command): the exit work
     // rounds the value before OnExit reads it.
     QString seen;
-    quorvant::runtime::Bind(quorvant::runtime::TFocusEvents::For(percent), &quorvant::runtime::TFocusEvents::OnExit,
-                            form.get(), [&](QObject*) { seen = Shown(percent); });
+    quorvant::runtime::Bind(quorvant::runtime::TFocusEvents::For(percent),
+                            &quorvant::runtime::TFocusEvents::OnExit, form.get(),
+                            [&](QObject*) { seen = Shown(percent); });
     bar->setFocus(Qt::MenuBarFocusReason);
     Settle();
     amount->setFocus(Qt::MouseFocusReason);
@@ -877,8 +878,9 @@ TEST_F(NumericFieldForm, AFocusMoveWhileInactiveLeavesTheFieldOnReturn)
     TabInto(percent);
     Type(percent, "10.00003");
     QString seen;
-    quorvant::runtime::Bind(quorvant::runtime::TFocusEvents::For(percent), &quorvant::runtime::TFocusEvents::OnExit,
-                            form.get(), [&](QObject*) { seen = Shown(percent); });
+    quorvant::runtime::Bind(quorvant::runtime::TFocusEvents::For(percent),
+                            &quorvant::runtime::TFocusEvents::OnExit, form.get(),
+                            [&](QObject*) { seen = Shown(percent); });
     QWidget other;
     other.show();
     QApplication::setActiveWindow(&other);

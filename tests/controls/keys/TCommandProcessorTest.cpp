@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "controls/keys/EntryCommands.h"
 #include "controls/keys/CommandErrors.h"
+#include "controls/keys/EntryCommands.h"
 #include "controls/keys/TEntryController.h"
 #include "controls/keys/TKeyCodes.h"
 

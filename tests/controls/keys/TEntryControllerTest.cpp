@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "controls/entry/TNumericField.h"
 #include "controls/keys/TEntryController.h"
 #include "controls/keys/TIntlSup.h"
-#include "controls/entry/TNumericField.h"
 #include "support/TestPlatform.h"
 
 using namespace quorvant::controls;

@@ -6,10 +6,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "controls/notebook/NotebookErrors.h"
+#include "controls/entry/TNumericField.h"
 #include "controls/keys/TEntryController.h"
 #include "controls/keys/TKeyCodes.h"
-#include "controls/entry/TNumericField.h"
+#include "controls/notebook/NotebookErrors.h"
 #include "controls/notebook/TTabNotebook.h"
 #include "controls/notebook/TTabPage.h"
 #include "runtime/ControlProperties.h"

@@ -188,11 +188,11 @@ TEST(ChmArchiveContent, FileWithoutProjectRecordsHasNoDefaultOrContexts)
 TEST(ChmArchiveContent, TheKeywordIndexIsFoundWhereverTheCompilerNotesIt)
 {
     ChmFixture fixture;
-    auto archive = ChmArchive::Open(fixture.Build(
-        {{"only.htm", Page("Only", "x")},
-         {"keys.hhk", "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" value=\"K\">"
-                      "<param name=\"Local\" value=\"only.htm\"></object></ul>"}},
-        "only.htm"));
+    auto archive = ChmArchive::Open(
+        fixture.Build({{"only.htm", Page("Only", "x")},
+                       {"keys.hhk", "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" value=\"K\">"
+                                    "<param name=\"Local\" value=\"only.htm\"></object></ul>"}},
+                      "only.htm"));
     ASSERT_NE(archive, nullptr);
     EXPECT_EQ(archive->IndexFile(), "/keys.hhk");
     EXPECT_TRUE(archive->Read(archive->IndexFile()).has_value());

@@ -13,10 +13,10 @@
 #include <QWindow>
 
 #include "ChmFixture.h"
+#include "runtime/TApplication.h"
 #include "runtime/help/ChmArchive.h"
 #include "runtime/help/HtmlHelpApi.h"
 #include "runtime/help/HtmlHelpRuntime.h"
-#include "runtime/TApplication.h"
 #include "runtime/help/THtmlHelpViewer.h"
 #include "support/TestPlatform.h"
 
@@ -407,8 +407,8 @@ TEST_F(HtmlHelpViewerTest, SearchListsThePagesThatHoldEveryWord)
 
 TEST_F(HtmlHelpViewerTest, EscapeAndCtrlWCloseTheWindowFromAnyPartOfIt)
 {
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Escape, Qt::NoModifier},
-                                         std::pair{Qt::Key_W, Qt::ControlModifier}}) {
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Escape, Qt::NoModifier}, std::pair{Qt::Key_W, Qt::ControlModifier}}) {
         for (QWidget* (*part)(THtmlHelpViewer*) : {
                  +[](THtmlHelpViewer* v) -> QWidget* { return v->Browser(); },
                  +[](THtmlHelpViewer* v) -> QWidget* { return v->SearchText(); },
