@@ -12,6 +12,7 @@
 #include "controls/markup/TImageList.h"
 #include "controls/markup/TPictureContainer.h"
 #include "controls/markup/TRichPictureCache.h"
+#include "runtime/BevelPainter.h"
 
 namespace quorvant::controls {
 
@@ -366,18 +367,8 @@ void Layout::Gradient(const QRect& area, TColor from, TColor to, int steps, bool
     const QColor a = Paint(from), b = Paint(to);
     if (!a.isValid() || !b.isValid())
         return;
-    const int length = horizontal ? area.width() : area.height();
-    for (int i = 0; i < steps; ++i) {
-        const int s0 = length * i / steps, s1 = length * (i + 1) / steps;
-        if (s1 <= s0)
-            continue;
-        const QColor c(a.red() + (b.red() - a.red()) * i / steps,
-                       a.green() + (b.green() - a.green()) * i / steps,
-                       a.blue() + (b.blue() - a.blue()) * i / steps);
-        const QRect part = horizontal ? QRect(area.left() + s0, area.top(), s1 - s0, area.height())
-                                      : QRect(area.left(), area.top() + s0, area.width(), s1 - s0);
-        painter_->fillRect(part, c);
-    }
+    runtime::BevelPainter::BandedGradient(*painter_, area, a, b, steps,
+                                          horizontal ? Qt::Horizontal : Qt::Vertical);
 }
 
 QPixmap Layout::Source(const QString& source) const

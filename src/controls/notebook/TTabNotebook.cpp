@@ -18,6 +18,7 @@
 #include "controls/notebook/TTabPage.h"
 #include "controls/notebook/TTabPageAccessible.h"
 #include "platform/UiRuntimeHooks.h"
+#include "runtime/BevelPainter.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
 
@@ -548,12 +549,8 @@ void TTabNotebook::DrawFrame(QPainter& p)
     p.fillRect(frame.adjusted(1, 1, -1, -1), ToQColor(fill));
     const QColor light = ToQColor(highlightColor_);
     const QColor dark = ToQColor(shadowColor_);
-    p.setPen(light);
-    p.drawLine(frame.left(), frame.top(), frame.right(), frame.top());
-    p.drawLine(frame.left(), frame.top(), frame.left(), frame.bottom());
-    p.setPen(dark);
-    p.drawLine(frame.right(), frame.top() + 1, frame.right(), frame.bottom());
-    p.drawLine(frame.left() + 1, frame.bottom(), frame.right(), frame.bottom());
+    QRect edge = frame;
+    runtime::BevelPainter::Frame(p, edge, light, dark, 1, runtime::BevelPainter::Corners::TopLeftEdges);
     p.setPen(ToQColor(runtime::cl3DDkShadow));
     p.drawLine(frame.right() - 1, frame.top() + 1, frame.right() - 1, frame.bottom() - 1);
     p.drawLine(frame.left() + 1, frame.bottom() - 1, frame.right() - 1, frame.bottom() - 1);

@@ -8,6 +8,7 @@
 
 #include "controls/markup/MarkupEngine.h"
 #include "controls/richtext/TRichHint.h"
+#include "runtime/BevelPainter.h"
 
 namespace quorvant::controls {
 
@@ -148,14 +149,7 @@ void TRichHintWindow::paintEvent(QPaintEvent*)
         p.fillRect(client, from);
     } else {
         const QColor to = ToQColor(settings->HintColorTo());
-        constexpr int Bands = 48;
-        for (int i = 0; i < Bands; ++i) {
-            const int y0 = client.height() * i / Bands, y1 = client.height() * (i + 1) / Bands;
-            const QColor c(from.red() + (to.red() - from.red()) * i / Bands,
-                           from.green() + (to.green() - from.green()) * i / Bands,
-                           from.blue() + (to.blue() - from.blue()) * i / Bands);
-            p.fillRect(QRect(0, y0, client.width(), y1 - y0), c);
-        }
+        runtime::BevelPainter::BandedGradient(p, client, from, to, 48, Qt::Vertical);
     }
 
     if (settings->HintStyle() == TRichHint::hsRounded) {

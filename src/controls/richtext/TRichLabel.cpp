@@ -12,6 +12,7 @@
 #include "controls/markup/TImageList.h"
 #include "controls/markup/TPictureContainer.h"
 #include "platform/Platform.h"
+#include "runtime/BevelPainter.h"
 #include "runtime/Guard.h"
 #include "runtime/TAccessibleEvents.h"
 #include "runtime/TApplication.h"
@@ -33,59 +34,6 @@ template <class T> bool Assign(T& field, const T& value)
         return false;
     field = value;
     return true;
-}
-
-// A 3-D frame of the given width; the rectangle shrinks by it.
-void Frame3D(QPainter& p, QRect& r, const QColor& topLeft, const QColor& bottomRight, int width)
-{
-    for (int i = 0; i < width && r.width() > 0 && r.height() > 0; ++i) {
-        p.setPen(topLeft);
-        p.drawLine(r.left(), r.bottom(), r.left(), r.top());
-        p.drawLine(r.left(), r.top(), r.right(), r.top());
-        p.setPen(bottomRight);
-        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-        p.drawLine(r.right(), r.bottom(), r.left(), r.bottom());
-        r.adjust(1, 1, -1, -1);
-    }
-}
-
-void Bevel(QPainter* p, QRect& r, TRichLabel::TBevelCut cut, int width)
-{
-    if (cut == TRichLabel::bvNone)
-        return;
-    if (!p || cut == TRichLabel::bvSpace) {
-        r.adjust(width, width, -width, -width);
-        return;
-    }
-    const QColor shadow = ToQColor(runtime::clBtnShadow), light = ToQColor(runtime::clBtnHighlight);
-    if (cut == TRichLabel::bvLowered)
-        Frame3D(*p, r, shadow, light, width);
-    else
-        Frame3D(*p, r, light, shadow, width);
-}
-
-void HorizontalGradient(QPainter& p, const QRect& area, const QColor& a, const QColor& b, int bands)
-{
-    bands = std::max(1, bands);
-    for (int i = 0; i < bands; ++i) {
-        const int x0 = area.width() * i / bands, x1 = area.width() * (i + 1) / bands;
-        const QColor c(a.red() + (b.red() - a.red()) * i / bands,
-                       a.green() + (b.green() - a.green()) * i / bands,
-                       a.blue() + (b.blue() - a.blue()) * i / bands);
-        p.fillRect(QRect(area.left() + x0, area.top(), x1 - x0, area.height()), c);
-    }
-}
-
-void VerticalGradient(QPainter& p, const QRect& area, const QColor& a, const QColor& b, int bands)
-{
-    bands = std::max(1, bands);
-    for (int i = 0; i < bands; ++i) {
-        const int y0 = area.height() * i / bands, y1 = area.height() * (i + 1) / bands;
-        const QColor c(a.red() + (b.red() - a.red()) * i / bands,
-                       a.green() + (b.green() - a.green()) * i / bands,
-                       a.blue() + (b.blue() - a.blue()) * i / bands);
-        p.fillRect(QRect(area.left(), area.top() + y0, area.width(), y1 - y0), c);
-    }
 }
 
 } // namespace
@@ -155,8 +103,8 @@ QV_SETTER(VAlignment, TVAlignment, vAlignment_)
 QV_SETTER(AutoSizing, bool, autoSizing_)
 QV_SETTER(AutoSizeType, TAutoSizeType, autoSizeType_)
 QV_SETTER(Align, TAlign, align_)
-QV_SETTER(BevelInner, TBevelCut, bevelInner_)
-QV_SETTER(BevelOuter, TBevelCut, bevelOuter_)
+QV_SETTER(BevelInner, runtime::TBevelCut, bevelInner_)
+QV_SETTER(BevelOuter, runtime::TBevelCut, bevelOuter_)
 QV_SETTER(BevelWidth, int, bevelWidth_)
 QV_SETTER(BorderStyle, TBorderStyle, borderStyle_)
 QV_SETTER(BorderWidth, int, borderWidth_)
@@ -281,7 +229,14 @@ QRect TRichLabel::FramedRect(QPainter* painter)
     // The frames are drawn (when a painter is given) from the outside in,
     // each shrinking the text rectangle.
     QRect r = rect();
-    Bevel(painter, r, bevelOuter_, bevelWidth_);
+    // Measuring without a painter takes the same room.
+    const auto bevel = [&](runtime::TBevelCut cut) {
+        if (painter)
+            runtime::BevelPainter::Bevel(*painter, r, cut, bevelWidth_);
+        else if (cut != runtime::bvNone)
+            r.adjust(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_);
+    };
+    bevel(bevelOuter_);
     if (borderWidth_ > 0) {
         const QColor fill = ToQColor(Color());
         for (int i = 0; i < borderWidth_; ++i) {
@@ -293,7 +248,7 @@ QRect TRichLabel::FramedRect(QPainter* painter)
             r.adjust(1, 1, -1, -1);
         }
     }
-    Bevel(painter, r, bevelInner_, bevelWidth_);
+    bevel(bevelInner_);
     if (painter && borderStyle_ == bsSingle && borderWidth_ > 0 && borderColor_ != clNone) {
         QPen pen(ToQColor(borderColor_), borderWidth_);
         pen.setJoinStyle(Qt::MiterJoin);
@@ -302,7 +257,7 @@ QRect TRichLabel::FramedRect(QPainter* painter)
         const qreal half = borderWidth_ / 2.0;
         painter->drawRect(QRectF(r).adjusted(-half, -half, half, half));
     }
-    if (bevelInner_ != bvNone || bevelOuter_ != bvNone)
+    if (bevelInner_ != runtime::bvNone || bevelOuter_ != runtime::bvNone)
         r.adjust(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_);
     if (borderStyle_ == bsSingle)
         r.adjust(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_);
@@ -322,16 +277,17 @@ void TRichLabel::FillBackground(QPainter& p, const QRect& area)
         return;
     const int bands = std::max(1, area.width() / 4);
     if (gradientType_ == gtFullHorizontal) {
-        HorizontalGradient(p, area, from, to, bands);
+        runtime::BevelPainter::BandedGradient(p, area, from, to, bands, Qt::Horizontal);
     } else if (gradientType_ == gtFullVertical) {
-        VerticalGradient(p, area, from, to, bands);
+        runtime::BevelPainter::BandedGradient(p, area, from, to, bands, Qt::Vertical);
     } else if (lineType) {
         int top = area.top();
         if (gradientType_ == gtBottomLine)
             top = area.bottom() + 1 - lineWidth_;
         else if (gradientType_ == gtCenterLine)
             top = area.top() + (area.height() - lineWidth_) / 2;
-        HorizontalGradient(p, QRect(area.left(), top, area.width(), lineWidth_), from, to, bands);
+        runtime::BevelPainter::BandedGradient(p, QRect(area.left(), top, area.width(), lineWidth_), from, to,
+                                              bands, Qt::Horizontal);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "controls/markup/TImageList.h"
 #include "controls/markup/TPictureContainer.h"
 #include "controls/markup/TRichPictureCache.h"
+#include "runtime/ControlTypes.h"
 #include "runtime/TColor.h"
 #include "runtime/TGraphicControl.h"
 #include "runtime/THintInfo.h"
@@ -38,8 +39,8 @@ class TRichLabel : public runtime::TGraphicControl, public runtime::THintShowTar
     Q_PROPERTY(bool AutoSizing READ AutoSizing WRITE SetAutoSizing)
     Q_PROPERTY(TAutoSizeType AutoSizeType READ AutoSizeType WRITE SetAutoSizeType)
     Q_PROPERTY(TAlign Align READ Align WRITE SetAlign)
-    Q_PROPERTY(TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
-    Q_PROPERTY(TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
+    Q_PROPERTY(quorvant::runtime::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
+    Q_PROPERTY(quorvant::runtime::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
     Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
     Q_PROPERTY(TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
@@ -62,8 +63,6 @@ public:
     Q_ENUM(TVAlignment)
     enum TAutoSizeType { asVertical, asHorizontal, asBoth };
     Q_ENUM(TAutoSizeType)
-    enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-    Q_ENUM(TBevelCut)
     enum TBorderStyle { bsNone, bsSingle };
     Q_ENUM(TBorderStyle)
     enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -111,10 +110,10 @@ public:
     void SetAutoSizeType(TAutoSizeType type);
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
-    TBevelCut BevelInner() const { return bevelInner_; }
-    void SetBevelInner(TBevelCut cut);
-    TBevelCut BevelOuter() const { return bevelOuter_; }
-    void SetBevelOuter(TBevelCut cut);
+    runtime::TBevelCut BevelInner() const { return bevelInner_; }
+    void SetBevelInner(runtime::TBevelCut cut);
+    runtime::TBevelCut BevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(runtime::TBevelCut cut);
     int BevelWidth() const { return bevelWidth_; }
     void SetBevelWidth(int width);
     TBorderStyle BorderStyle() const { return borderStyle_; }
@@ -209,7 +208,7 @@ private:
     bool autoSizing_ = false;
     TAutoSizeType autoSizeType_ = asVertical;
     TAlign align_ = alNone;
-    TBevelCut bevelInner_ = bvNone, bevelOuter_ = bvNone;
+    runtime::TBevelCut bevelInner_ = runtime::bvNone, bevelOuter_ = runtime::bvNone;
     int bevelWidth_ = 1;
     TBorderStyle borderStyle_ = bsNone;
     int borderWidth_ = 0;

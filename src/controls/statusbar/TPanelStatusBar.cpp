@@ -12,6 +12,7 @@
 #include "controls/TControlsAccessibleFactory.h"
 #include "controls/statusbar/EStatusPanelError.h"
 #include "platform/Platform.h"
+#include "runtime/BevelPainter.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
 #include "runtime/TApplication.h"
@@ -542,16 +543,10 @@ void TPanelStatusBar::DrawBevel(QPainter& p, const QRect& r, TStatusPanel::TStat
 {
     if (bevel == TStatusPanel::apbNone)
         return;
-    const QColor dark = ToQColor(runtime::clBtnShadow);
-    const QColor light = ToQColor(runtime::clBtnHighlight);
-    const QColor& topLeft = bevel == TStatusPanel::apbLowered ? dark : light;
-    const QColor& bottomRight = bevel == TStatusPanel::apbLowered ? light : dark;
-    p.setPen(topLeft);
-    p.drawLine(r.left(), r.top(), r.right(), r.top());
-    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-    p.setPen(bottomRight);
-    p.drawLine(r.left() + 1, r.bottom(), r.right(), r.bottom());
-    p.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
+    QRect frame = r;
+    runtime::BevelPainter::Bevel(p, frame,
+                                 bevel == TStatusPanel::apbLowered ? runtime::bvLowered : runtime::bvRaised,
+                                 1, runtime::BevelPainter::Corners::TopLeftEdges);
 }
 
 void TPanelStatusBar::FillBrush(QPainter& p, const QRect& r, const TStatusPanel& panel)
