@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <type_traits>
 #include <utility>
 
 #include "controls/TControlsAccessibleFactory.h"
@@ -229,12 +230,25 @@ void TBaseEntryField::NotifyTextChange()
     runtime::TAccessibleEvents::Send(value);
 }
 
-void TBaseEntryField::TextChangedByUser()
+template <class Edit> auto TBaseEntryField::UserEdit(Edit&& edit)
 {
-    modified_ = true;
-    NotifyTextChange();
-    update();
-    emit OnChange(this);
+    const QString before = efDisplayText();
+    const auto commit = [&] {
+        if (efDisplayText() == before)
+            return;
+        modified_ = true;
+        NotifyTextChange();
+        update();
+        emit OnChange(this);
+    };
+    if constexpr (std::is_void_v<decltype(edit())>) {
+        edit();
+        commit();
+    } else {
+        auto result = edit();
+        commit();
+        return result;
+    }
 }
 
 std::uint16_t TBaseEntryField::RunValidation(bool writeBack)
@@ -359,10 +373,7 @@ void TBaseEntryField::keyPressEvent(QKeyEvent* e)
             return;
         }
         for (QChar ch : text) {
-            const QString before = efDisplayText();
-            const bool accepted = efTypeChar(ch);
-            if (efDisplayText() != before)
-                TextChangedByUser();
+            const bool accepted = UserEdit([&] { return efTypeChar(ch); });
             if (!accepted)
                 Refuse();
             else if (ch != u'-' && efEntryFull() && (EffectiveController().EntryOptions & efoAutoAdvanceChar))
@@ -388,9 +399,6 @@ void TBaseEntryField::ProcessCommand(int command)
         Refuse();
         return;
     }
-    const TBaseEFOptions shared = EffectiveController().EntryOptions;
-    const QString before = efDisplayText();
-    bool keepSelection = false;
     switch (command) {
     case ccCopy:
         CopyToClipboard();
@@ -401,6 +409,28 @@ void TBaseEntryField::ProcessCommand(int command)
     case ccPaste:
         PasteFromClipboard();
         return;
+    case ccRestore:
+        efRestore();
+        modified_ = false;
+        NotifyTextChange();
+        update();
+        emit OnChange(this);
+        return;
+    default:
+        break;
+    }
+    // Stepping is a user edit as well: it marks the field and fires OnChange.
+    UserEdit([&] { ApplyEditingCommand(command); });
+    NotifyTextChange();
+    RestartCaret();
+    update();
+}
+
+void TBaseEntryField::ApplyEditingCommand(int command)
+{
+    const TBaseEFOptions shared = EffectiveController().EntryOptions;
+    bool keepSelection = false;
+    switch (command) {
     case ccBack:
     case ccDel:
         if (efHasSelection())
@@ -415,13 +445,6 @@ void TBaseEntryField::ProcessCommand(int command)
         if (efHasSelection())
             efClearEntry();
         break;
-    case ccRestore:
-        efRestore();
-        modified_ = false;
-        NotifyTextChange();
-        update();
-        emit OnChange(this);
-        return;
     case ccIns:
         if (!(options_ & (efoForceInsert | efoForceOvertype)))
             insertMode_ = !insertMode_;
@@ -457,12 +480,6 @@ void TBaseEntryField::ProcessCommand(int command)
     }
     if (!keepSelection)
         efDropSelection();
-    // Stepping is a user edit as well: it marks the field and fires OnChange.
-    if (efDisplayText() != before)
-        TextChangedByUser();
-    NotifyTextChange();
-    RestartCaret();
-    update();
 }
 
 void TBaseEntryField::CopyToClipboard()
@@ -480,10 +497,7 @@ void TBaseEntryField::CutToClipboard()
     if (!efHasSelection())
         return;
     CopyToClipboard();
-    const QString before = efDisplayText();
-    efClearEntry();
-    if (efDisplayText() != before)
-        TextChangedByUser();
+    UserEdit([&] { efClearEntry(); });
     update();
 }
 
@@ -493,10 +507,7 @@ void TBaseEntryField::PasteFromClipboard()
         Refuse();
         return;
     }
-    const QString before = efDisplayText();
-    efPaste(QString::fromStdString(platform::ThePlatform().ClipboardText()));
-    if (efDisplayText() != before)
-        TextChangedByUser();
+    UserEdit([&] { efPaste(QString::fromStdString(platform::ThePlatform().ClipboardText())); });
     update();
 }
 
@@ -508,10 +519,7 @@ void TBaseEntryField::ClearSelection()
     }
     if (!efHasSelection())
         return;
-    const QString before = efDisplayText();
-    efClearEntry();
-    if (efDisplayText() != before)
-        TextChangedByUser();
+    UserEdit([&] { efClearEntry(); });
     update();
 }
 

@@ -160,7 +160,10 @@ protected:
     void SetInvalid(bool invalid) { invalid_ = invalid; }
     // Refused key: a beep when the controller says so.
     void Refuse();
-    void TextChangedByUser();
+    // The one step of every edit a person makes: runs it and, when the text
+    // changed, marks the field modified and reports the change. Returns
+    // what the edit returns.
+    template <class Edit> auto UserEdit(Edit&& edit);
     void ReportError(std::uint16_t code);
     // The validation of a focus exit: false when the exit is refused (the
     // focus return and the error report are posted).
@@ -181,6 +184,8 @@ protected:
 
 private:
     void SetStateColor(int index, runtime::TColor color);
+    // Editing, stepping, moving and selecting commands; the caller commits.
+    void ApplyEditingCommand(int command);
     // The exit work of a focus move inside the form: validation with its
     // report, the edit events, the state dropped.
     void LeaveField(QWidget* gaining);
