@@ -40,6 +40,9 @@ int Sum(long long a, long long b)
     return int(std::clamp(a + b, -(long long)Far, (long long)Far));
 }
 
+// Where a paragraph's lines sit between the margins.
+enum class ParagraphAlign { Left, Right, Center };
+
 // The attributes that carry from one line to the next. The measuring and the
 // drawing pass each keep their own copy.
 struct RunState {
@@ -52,7 +55,8 @@ struct RunState {
     bool Anchor = false, Hidden = false, Shadow = false, Sub = false, Sup = false, Error = false;
     bool ParagraphBackground = false;
     TColor ParagraphColor = clNone, ParagraphColorTo = clNone;
-    int ListLevel = 0, Align = 0, Indent = 0, Offset = 0, Rotation = 0;
+    ParagraphAlign Align = ParagraphAlign::Left;
+    int ListLevel = 0, Indent = 0, Offset = 0, Rotation = 0;
     QString AnchorTarget;
     int AnchorCount = 0;
 
@@ -296,10 +300,10 @@ TMarkupResult Layout::Run(QString s)
         widest = std::max(widest, width);
 
         int left = l_;
-        if (measure.Align == 1) {
+        if (measure.Align == ParagraphAlign::Right) {
             if (r_ - width > l_)
                 left = r_ - width;
-        } else if (measure.Align == 2) {
+        } else if (measure.Align == ParagraphAlign::Center) {
             if (r_ - l_ - width > 0)
                 left = l_ + (r_ - l_ - width) / 2;
         }
@@ -845,11 +849,11 @@ TagEffect Layout::Tag(const MarkupTag& tag, LinePass& pass, RunState& st)
         if (tag.Has("ALIGN")) {
             const QString align = tag.UpperValue("ALIGN");
             if (align.contains(QLatin1String("RIGHT")))
-                st.Align = 1;
+                st.Align = ParagraphAlign::Right;
             if (align.contains(QLatin1String("LEFT")))
-                st.Align = 0;
+                st.Align = ParagraphAlign::Left;
             if (align.contains(QLatin1String("CENTER")))
-                st.Align = 2;
+                st.Align = ParagraphAlign::Center;
         }
         if (int indent = 0; tag.IntValue("INDENT", indent))
             st.Indent = Coordinate(indent);
