@@ -588,10 +588,6 @@ void Layout::Picture(const MarkupTag& tag, LinePass& pass, RunState& st, TagEffe
     if (picture.isNull())
         return;
     int w = picture.width(), h = picture.height();
-    if (p_.Printing && p_.Scale > 0 && tag.UpperValue("SRC").startsWith(QLatin1String("IDX:"))) {
-        w = int(w * p_.Scale);
-        h = int(h * p_.Scale);
-    }
     int wantW = 0, wantH = 0;
     if (tag.IntValue("WIDTH", wantW) && tag.IntValue("HEIGHT", wantH) && wantW >= 1 && wantH >= 1)
         w = wantW, h = wantH;

@@ -44,12 +44,10 @@ struct TMarkupParams {
     runtime::TColor HoverFontColor = runtime::clNone;
     runtime::TColor HoverColor = runtime::clNone;
     runtime::TColor URLColor = runtime::clBlue;
-    double Scale = 1.0; // pictures from an image list when printing
     bool WordWrap = true;
     bool HoverStyle = false; // style only the hovered anchor
     bool BlinkVisible = true;
     bool KeepColors = false;
-    bool Printing = false;
     bool MeasureOnly = false; // all lines, nothing drawn, no bottom limit
     bool CheckOnly = false;   // full layout with hit testing, nothing drawn
     int ShadowOffset = 1;

@@ -103,7 +103,6 @@ void TPanelStatusBar::DivideParts()
         // The last part always reaches the right edge, whatever its width.
         const int right = i == n - 1 ? width() : left + panel->Width();
         panel->rect_ = QRect(left, 2, std::max(0, right - left), height() - 2);
-        panel->dirty_ = true;
         left = right;
     }
     update();
@@ -111,7 +110,6 @@ void TPanelStatusBar::DivideParts()
 
 void TPanelStatusBar::PanelChanged(TStatusPanel* panel)
 {
-    panel->dirty_ = true;
     update(panel->Rect());
 }
 
@@ -534,7 +532,6 @@ void TPanelStatusBar::paintEvent(QPaintEvent*)
                 continue;
             DrawBevel(p, panel.Rect(), panel.Bevel());
             DrawPart(p, panel);
-            panel.dirty_ = false;
         }
     });
 }

@@ -106,7 +106,6 @@ public:
 
     // The part's rectangle in bar coordinates, as last divided.
     QRect Rect() const { return rect_; }
-    bool Dirty() const { return dirty_; }
     int ScrollOffset() const { return scrollOffset_; }
     int ContentWidth() const { return contentWidth_; }
     bool Scrolls() const;
@@ -141,7 +140,6 @@ private:
     TPanelProgressStyle* progressStyle_;
 
     QRect rect_;
-    bool dirty_ = false;
     int scrollOffset_ = 0;
     int scrollStep_ = 1;
     int contentWidth_ = 0;
