@@ -30,10 +30,7 @@ TRichHint::TRichHint(QObject* owner, bool designing) : QObject(owner), hintFont_
     app.SetShowHint(true);
 }
 
-TRichHint::~TRichHint()
-{
-    cache_.Clear();
-}
+TRichHint::~TRichHint() = default;
 
 TRichHint* TRichHint::ForMainForm()
 {

@@ -12,7 +12,6 @@
 
 #include "controls/markup/TImageList.h"
 #include "controls/markup/TPictureContainer.h"
-#include "controls/markup/TRichPictureCache.h"
 #include "runtime/TColor.h"
 #include "runtime/THintInfo.h"
 
@@ -79,7 +78,6 @@ public:
     QString Version() const { return QStringLiteral("1.3.5.0"); }
     void SetVersion(const QString&) {} // read-only; stored descriptions may carry it
 
-    TRichPictureCache& PictureCache() { return cache_; }
     // The last request as the show-hint hook left it.
     const runtime::THintInfo& LastHintInfo() const { return lastInfo_; }
 
@@ -100,7 +98,6 @@ private:
     int shadowOffset_ = 1;
     QPointer<TImageList> images_;
     QPointer<TPictureContainer> container_;
-    TRichPictureCache cache_;
     runtime::THintInfo lastInfo_;
 };
 

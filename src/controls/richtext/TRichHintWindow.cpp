@@ -30,7 +30,6 @@ TMarkupParams SettingsParams(const TRichHint& settings)
     p.ShadowOffset = settings.ShadowOffset();
     p.Images = settings.Images();
     p.PictureContainer = settings.PictureContainer();
-    p.PictureCache = &const_cast<TRichHint&>(settings).PictureCache();
     return p;
 }
 

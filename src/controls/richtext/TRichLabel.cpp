@@ -43,10 +43,7 @@ TRichLabel::TRichLabel(QWidget* parent) : TGraphicControl(parent)
     TControlsAccessibleFactory::Install();
 }
 
-TRichLabel::~TRichLabel()
-{
-    cache_.Clear();
-}
+TRichLabel::~TRichLabel() = default;
 
 void TRichLabel::SetMarkupText(const QStringList& lines)
 {
@@ -192,7 +189,6 @@ TMarkupParams TRichLabel::BaseParams(const QRect& rect) const
     p.LineSpacing = lineSpacing_;
     p.Images = images_;
     p.PictureContainer = container_;
-    p.PictureCache = const_cast<TRichPictureCache*>(&cache_);
     p.URLColor = urlColor_;
     p.HoverColor = hoverColor_;
     p.HoverFontColor = hoverFontColor_;

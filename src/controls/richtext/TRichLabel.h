@@ -11,7 +11,6 @@
 
 #include "controls/markup/TImageList.h"
 #include "controls/markup/TPictureContainer.h"
-#include "controls/markup/TRichPictureCache.h"
 #include "runtime/ControlTypes.h"
 #include "runtime/TColor.h"
 #include "runtime/TGraphicControl.h"
@@ -225,7 +224,6 @@ private:
     QString lastAnchor_;
     int hoverAnchor_ = -1;
     QRect hoverRect_;
-    TRichPictureCache cache_;
     QSize textSize_;
 };
 
