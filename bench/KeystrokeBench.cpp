@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "BenchRatio.h"
-#include "controls/TNumericField.h"
+#include "controls/entry/TNumericField.h"
 #include "platform/RecordingPlatform.h"
 
 using quorvant::controls::TNumericField;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "BenchRatio.h"
-#include "controls/MarkupEngine.h"
+#include "controls/markup/MarkupEngine.h"
 
 using namespace quorvant::controls;
 

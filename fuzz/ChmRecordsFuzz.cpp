@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "runtime/ChmArchive.h"
+#include "runtime/help/ChmArchive.h"
 
 using quorvant::runtime::ChmArchive;
 

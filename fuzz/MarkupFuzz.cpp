@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "controls/MarkupEngine.h"
-#include "controls/TImageList.h"
-#include "controls/TPictureContainer.h"
-#include "controls/TRichPictureCache.h"
+#include "controls/markup/MarkupEngine.h"
+#include "controls/markup/TImageList.h"
+#include "controls/markup/TPictureContainer.h"
+#include "controls/markup/TRichPictureCache.h"
 
 using namespace quorvant::controls;
 

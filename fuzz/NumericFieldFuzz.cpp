@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "controls/NumberText.h"
-#include "controls/NumericFieldModel.h"
+#include "controls/entry/NumberText.h"
+#include "controls/entry/NumericFieldModel.h"
 
 using namespace quorvant::controls;
 

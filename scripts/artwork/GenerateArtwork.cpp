@@ -138,7 +138,8 @@ QImage DisabledOf2x(const QImage& glyph)
     QImage out(glyph.size(), QImage::Format_ARGB32);
     out.fill(Qt::transparent);
     QPainter painter(&out);
-    for (const auto& [offset, colour] : {std::pair{2, QColor(255, 255, 255)}, std::pair{0, QColor(128, 128, 128)}}) {
+    for (const auto& [offset, colour] :
+         {std::pair{2, QColor(255, 255, 255)}, std::pair{0, QColor(128, 128, 128)}}) {
         QImage shape(glyph.size(), QImage::Format_ARGB32);
         shape.fill(colour);
         for (int y = 0; y < glyph.height(); ++y)
@@ -746,8 +747,10 @@ int main(int argc, char** argv)
         Save(Glyph16At2x(ProductTile(tiles[i], initials[i])), At2x(path));
     }
 
-    for (const auto& [name, draw] : std::initializer_list<std::pair<const char*, Draw>>{
-             {"btnShowLicense", DrawDocument}, {"btnCloseAbout", DrawCheck}, {"btnCloseDisclaim", DrawCheck}}) {
+    for (const auto& [name, draw] :
+         std::initializer_list<std::pair<const char*, Draw>>{{"btnShowLicense", DrawDocument},
+                                                             {"btnCloseAbout", DrawCheck},
+                                                             {"btnCloseDisclaim", DrawCheck}}) {
         Save(Depth24(Glyph16(draw)), QString("resources/images/%1.png").arg(name));
         Save(Glyph16At2x(draw), At2x(QString("resources/images/%1.png").arg(name)));
     }

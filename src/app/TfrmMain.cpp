@@ -8,10 +8,11 @@
 #include <iterator>
 #include <utility>
 
+#include "QuorvantVersion.h"
 #include "app/OnlineAddresses.h"
 #include "app/PromotionalCopy.h"
-#include "controls/TNumericFieldAccessible.h"
-#include "controls/TRichHint.h"
+#include "controls/entry/TNumericFieldAccessible.h"
+#include "controls/richtext/TRichHint.h"
 #include "dialogs/TfrmAbout.h"
 #include "dialogs/TfrmDisclaim.h"
 #include "finance/MathError.h"
@@ -22,17 +23,28 @@
 #include "runtime/DesignFont.h"
 #include "runtime/GlyphImages.h"
 #include "runtime/Guard.h"
-#include "runtime/HtmlHelpApi.h"
 #include "runtime/TApplication.h"
 #include "runtime/TColor.h"
 #include "runtime/TFocusEvents.h"
 #include "runtime/TScreen.h"
+#include "runtime/help/HtmlHelpApi.h"
 #include "worksheet/SettingsFile.h"
 #include "worksheet/WorksheetCalculation.h"
 
 namespace quorvant::app {
 
 TfrmMain* frmMain = nullptr;
+
+namespace {
+
+// Product name and shown version: the title bar and the status bar's second panel.
+QString ProductAndVersion()
+{
+    return QString::fromUtf8(version::ProductName) + QStringLiteral(", ") +
+           QString::fromUtf8(version::DisplayVersion);
+}
+
+} // namespace
 
 const char* const CalculationFailedMessage = "Results of this calculation cannot be determined\n\r"
                                              "using the values you have entered.\n\r"
@@ -251,10 +263,8 @@ void TfrmMain::DescribeOnlineItems()
         if (!item->icon().isNull())
             item->setIcon(runtime::GlyphImageSet(item->icon(), 1, 0));
     }
-    QAction* items[] = {mnuTryProduct1, mnuTryProduct2, mnuTryProduct3, mnuTryProduct4,
-                        mnuTryProduct5, mnuTryProduct6, mnuTryProduct7};
-    static_assert(std::size(items) == online::Products.size());
-    for (std::size_t i = 0; i < online::Products.size(); ++i)
+    const auto items = ProductItems();
+    for (std::size_t i = 0; i < items.size(); ++i)
         items[i]->setText(QString::fromUtf8(online::Products[i].menuCaption.data(),
                                             qsizetype(online::Products[i].menuCaption.size())));
     const auto name = [](const online::Product& product) {
@@ -304,11 +314,12 @@ void TfrmMain::BindEvents()
     };
     click(mnuFileReset, &TfrmMain::Reset);
     click(mnuFileExit, &TfrmMain::btnExitClick);
-    for (QAction* item :
-         {mnuOnlineHome, mnuOnlineAppInfo, mnuOnlineSuggestionBox, mnuOnlineSupport, mnuOnlineFreeware,
-          mnuOnlineBlog, mnuMailSuggestions, mnuMailSupport, mnuTryProduct1, mnuTryProduct2, mnuTryProduct3,
-          mnuTryProduct4, mnuTryProduct5, mnuTryProduct6, mnuTryProduct7, mnuOnlineCheckForUpdate})
+    for (QAction* item : {mnuOnlineHome, mnuOnlineAppInfo, mnuOnlineSuggestionBox, mnuOnlineSupport,
+                          mnuOnlineFreeware, mnuOnlineBlog, mnuMailSuggestions, mnuMailSupport})
         click(item, &TfrmMain::GoOnline);
+    for (QAction* item : ProductItems())
+        click(item, &TfrmMain::GoOnline);
+    click(mnuOnlineCheckForUpdate, &TfrmMain::GoOnline);
     click(Contents1, &TfrmMain::MnuHelpContentsClick);
     click(mnuHelpDisclaimer, &TfrmMain::ShowDisclaimer);
     click(About1, &TfrmMain::ShowAbout);
@@ -360,7 +371,7 @@ void TfrmMain::nbkMainPageChanged(QObject*, int Index)
 
 void TfrmMain::nbkMainMouseMove(QObject*, Qt::KeyboardModifiers, int, int)
 {
-    statusBar->Panels()->Items(1)->SetText(QStringLiteral(" Quorvant, 4.5.1"));
+    statusBar->Panels()->Items(1)->SetText(QLatin1Char(' ') + ProductAndVersion());
 }
 
 void TfrmMain::statusBarMouseMove(QObject*, Qt::KeyboardModifiers, int X, int)
@@ -414,7 +425,7 @@ void TfrmMain::FormCreate(QObject* Sender)
     SetupTaskbarButton();
     ApplyCompositionLook();
     altCueFix_ = new platform::TAltCueFix(this);
-    setWindowTitle(QStringLiteral("Quorvant, 4.5.1"));
+    setWindowTitle(ProductAndVersion());
     auto& os = platform::ThePlatform();
     SettingsFolder = os.KnownConfigFolder();
     ProductSubfolder = ProductSubfolderName;
@@ -590,13 +601,18 @@ void TfrmMain::GoOnline(QObject* Sender)
     UrlOnline->Click();
 }
 
+std::array<QAction*, online::Products.size()> TfrmMain::ProductItems() const
+{
+    return {mnuTryProduct1, mnuTryProduct2, mnuTryProduct3, mnuTryProduct4,
+            mnuTryProduct5, mnuTryProduct6, mnuTryProduct7};
+}
+
 int TfrmMain::ProductItemIndex(QObject* Sender) const
 {
-    const QAction* items[] = {mnuTryProduct1, mnuTryProduct2, mnuTryProduct3, mnuTryProduct4,
-                              mnuTryProduct5, mnuTryProduct6, mnuTryProduct7};
-    for (int i = 0; i < 7; ++i)
+    const auto items = ProductItems();
+    for (std::size_t i = 0; i < items.size(); ++i)
         if (Sender == items[i])
-            return i;
+            return int(i);
     return -1;
 }
 

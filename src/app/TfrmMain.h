@@ -9,9 +9,11 @@
 // BindEvents, through the runtime's guard, so every failure of a handler
 // reaches AppOnException.
 
+#include <array>
 #include <exception>
 #include <string>
 
+#include "app/OnlineAddresses.h"
 #include "runtime/TForm.h"
 #include "ui_frmMain.h"
 #include "worksheet/LoanWorksheet.h"
@@ -90,6 +92,8 @@ private:
     void SetupTaskbarButton();
     void SetMainWindowStyles(runtime::TCreateParams& params);
     void HandleSizeLimits();
+    // The trial-version menu items, in the order of the product table.
+    std::array<QAction*, online::Products.size()> ProductItems() const;
     int ProductItemIndex(QObject* Sender) const;
 
     platform::TAltCueFix* altCueFix_ = nullptr;

@@ -9,8 +9,8 @@
 #include "QuorvantVersion.h"
 #include "app/TfrmMain.h"
 #include "platform/LinuxPlatform.h"
-#include "runtime/HtmlHelpRuntime.h"
 #include "runtime/TApplication.h"
+#include "runtime/help/HtmlHelpRuntime.h"
 
 namespace {
 
@@ -66,7 +66,10 @@ int main(int argc, char** argv)
     quorvant::platform::SetPlatform(std::make_unique<quorvant::platform::LinuxPlatform>());
     quorvant::runtime::RegisterHtmlHelpRuntime();
     auto& application = quorvant::runtime::Application();
-    application.Title = QStringLiteral("Quorvant, 4.5");
+    application.Title = QStringLiteral("%1, %2.%3")
+                            .arg(QString::fromUtf8(quorvant::version::ProductName))
+                            .arg(quorvant::version::Major)
+                            .arg(quorvant::version::Minor);
     application.CreateForm<quorvant::app::TfrmMain>();
     application.Run();
     return 0;

@@ -2,20 +2,20 @@
 
 #include <QAccessible>
 
-#include "controls/TCustomNumericField.h"
-#include "controls/TLinkLabel.h"
-#include "controls/TLinkLabelAccessible.h"
-#include "controls/TNumericFieldAccessible.h"
-#include "controls/TPanelStatusBar.h"
-#include "controls/TPanelStatusBarAccessible.h"
-#include "controls/TRichLabel.h"
-#include "controls/TRichLabelAccessible.h"
-#include "controls/TStatusPanel.h"
-#include "controls/TStatusPanelAccessible.h"
-#include "controls/TTabNotebook.h"
-#include "controls/TTabNotebookAccessible.h"
-#include "controls/TTabPage.h"
-#include "controls/TTabPageAccessible.h"
+#include "controls/entry/TCustomNumericField.h"
+#include "controls/entry/TNumericFieldAccessible.h"
+#include "controls/notebook/TTabNotebook.h"
+#include "controls/notebook/TTabNotebookAccessible.h"
+#include "controls/notebook/TTabPage.h"
+#include "controls/notebook/TTabPageAccessible.h"
+#include "controls/richtext/TLinkLabel.h"
+#include "controls/richtext/TLinkLabelAccessible.h"
+#include "controls/richtext/TRichLabel.h"
+#include "controls/richtext/TRichLabelAccessible.h"
+#include "controls/statusbar/TPanelStatusBar.h"
+#include "controls/statusbar/TPanelStatusBarAccessible.h"
+#include "controls/statusbar/TStatusPanel.h"
+#include "controls/statusbar/TStatusPanelAccessible.h"
 
 namespace quorvant::controls {
 

@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "QuorvantVersion.h"
 #include "platform/Platform.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/DesignFont.h"
@@ -56,8 +57,10 @@ TfrmAbout::~TfrmAbout()
 
 void TfrmAbout::FormShow(QObject* Sender)
 {
-    setWindowTitle(QStringLiteral(" About Quorvant, 4.5.1"));
-    lblVersion->SetCaption(QStringLiteral("Version 4.5.1"));
+    const QString shown = QString::fromUtf8(version::DisplayVersion);
+    setWindowTitle(QStringLiteral(" About ") + QString::fromUtf8(version::ProductName) +
+                   QStringLiteral(", ") + shown);
+    lblVersion->SetCaption(QStringLiteral("Version ") + shown);
     lblCompileDate->SetCaption(QStringLiteral("Compiled February 11, 2010"));
     lblCopyright->SetCaption(QStringLiteral("Copyright \u00A9 2010 Ostrel Software."));
     lblRights->SetCaption(QStringLiteral("All rights reserved."));

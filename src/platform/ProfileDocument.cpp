@@ -160,7 +160,8 @@ std::optional<ProfileDocument::Range> ProfileDocument::FindSection(std::string_v
 std::optional<std::size_t> ProfileDocument::FindKey(const Range& range, std::string_view key) const
 {
     const std::string_view wanted = Trim(key);
-    const char first = wanted.empty() ? '=' : static_cast<char>(std::tolower(static_cast<unsigned char>(wanted[0])));
+    const char first =
+        wanted.empty() ? '=' : static_cast<char>(std::tolower(static_cast<unsigned char>(wanted[0])));
     for (std::size_t i = range.begin; i < range.end; ++i) {
         if (FirstChar(i) != first)
             continue;

@@ -144,7 +144,8 @@ int RemoveStaleTemporaryFiles(const std::string& folder)
         if (fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
             st.st_uid != geteuid() || age(st) < StaleTemporaryFileSeconds)
             continue;
-        const int fd = openat(dirFd, entry->d_name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+        const int fd =
+            openat(dirFd, entry->d_name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
         if (fd < 0)
             continue;
         struct stat opened {};

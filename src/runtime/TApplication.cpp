@@ -13,12 +13,12 @@
 #include "platform/UiRuntimeHooks.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/Guard.h"
-#include "runtime/HtmlHelpApi.h"
 #include "runtime/MessageBoxes.h"
 #include "runtime/TFocusEvents.h"
 #include "runtime/TForm.h"
 #include "runtime/TKeyboardCueStyle.h"
 #include "runtime/TScreen.h"
+#include "runtime/help/HtmlHelpApi.h"
 
 namespace quorvant::runtime {
 
@@ -488,7 +488,8 @@ void TApplication::ContextMenuAfterRelease(QMouseEvent* release)
         [this, target, global, modifiers] {
             if (!target || !target->isVisible())
                 return;
-            QContextMenuEvent menu(QContextMenuEvent::Mouse, target->mapFromGlobal(global), global, modifiers);
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, target->mapFromGlobal(global), global,
+                                   modifiers);
             resendingContextMenu_ = true;
             QCoreApplication::sendEvent(target, &menu);
             resendingContextMenu_ = false;

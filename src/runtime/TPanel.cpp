@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "runtime/BevelPainter.h"
 #include "runtime/Guard.h"
 
 namespace quorvant::runtime {
@@ -85,36 +86,15 @@ QRect TPanel::ClientRect() const
     return rect().adjusted(inset, inset, -inset, -inset);
 }
 
-void TPanel::DrawBevel(QPainter& painter, QRect& r, TBevelCut cut) const
-{
-    if (cut == bvNone)
-        return;
-    const QColor light = ToQColor(clBtnHighlight);
-    const QColor dark = ToQColor(clBtnShadow);
-    for (int i = 0; i < bevelWidth_; ++i) {
-        if (cut != bvSpace) {
-            const QColor topLeft = cut == bvRaised ? light : dark;
-            const QColor bottomRight = cut == bvRaised ? dark : light;
-            painter.setPen(topLeft);
-            painter.drawLine(r.topLeft(), r.topRight());
-            painter.drawLine(r.topLeft(), r.bottomLeft());
-            painter.setPen(bottomRight);
-            painter.drawLine(r.bottomLeft(), r.bottomRight());
-            painter.drawLine(r.topRight(), r.bottomRight());
-        }
-        r.adjust(1, 1, -1, -1);
-    }
-}
-
 void TPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (!parentBackground_ && color_ != clNone)
         painter.fillRect(rect(), ToQColor(color_));
     QRect r = rect();
-    DrawBevel(painter, r, bevelOuter_);
+    BevelPainter::Bevel(painter, r, bevelOuter_, bevelWidth_);
     r.adjust(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_);
-    DrawBevel(painter, r, bevelInner_);
+    BevelPainter::Bevel(painter, r, bevelInner_, bevelWidth_);
     if (caption_.isEmpty())
         return;
     int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextHideMnemonic;

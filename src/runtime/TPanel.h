@@ -49,7 +49,6 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void DrawBevel(QPainter& painter, QRect& rect, TBevelCut cut) const;
 
 private:
     QString caption_;

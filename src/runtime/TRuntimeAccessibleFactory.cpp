@@ -6,7 +6,6 @@
 
 #include "runtime/TForm.h"
 #include "runtime/TFormAccessible.h"
-#include "runtime/THtmlHelpViewer.h"
 #include "runtime/TImage.h"
 #include "runtime/TImageAccessible.h"
 #include "runtime/TLabel.h"
@@ -14,6 +13,7 @@
 #include "runtime/TMessageBoxAccessible.h"
 #include "runtime/TSpeedButton.h"
 #include "runtime/TSpeedButtonAccessible.h"
+#include "runtime/help/THtmlHelpViewer.h"
 
 namespace quorvant::runtime {
 

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowFixture.h"
-#include "controls/TStatusPanel.h"
-#include "controls/TStatusPanels.h"
+#include "controls/statusbar/TStatusPanel.h"
+#include "controls/statusbar/TStatusPanels.h"
 #include "dialogs/TfrmAbout.h"
 #include "dialogs/TfrmDisclaim.h"
 #include "runtime/TColor.h"

@@ -16,10 +16,10 @@
 
 #include "app/MainWindowFixture.h"
 #include "platform/ProfileFile.h"
-#include "runtime/ChmArchive.h"
-#include "runtime/ChmFixture.h"
-#include "runtime/THelpTextIndex.h"
 #include "runtime/TSpeedButton.h"
+#include "runtime/help/ChmArchive.h"
+#include "runtime/help/ChmFixture.h"
+#include "runtime/help/THelpTextIndex.h"
 
 using namespace quorvant;
 using namespace quorvant::app;
@@ -48,7 +48,8 @@ QString Caption(QString text)
 
 QString Number(int n)
 {
-    static const char* const words[] = {"zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine"};
+    static const char* const words[] = {"zero", "one", "two",   "three", "four",
+                                        "five", "six", "seven", "eight", "nine"};
     return QString::fromLatin1(words[n]);
 }
 
@@ -94,9 +95,9 @@ protected:
     // First cell -> second cell of every table row with two cells.
     std::map<QString, QString> TableRows(const std::string& page) const
     {
-        static const QRegularExpression row(QStringLiteral("<tr[^>]*>\\s*<td[^>]*>(.*?)</td>\\s*<td[^>]*>(.*?)</td>"),
-                                            QRegularExpression::CaseInsensitiveOption |
-                                                QRegularExpression::DotMatchesEverythingOption);
+        static const QRegularExpression row(
+            QStringLiteral("<tr[^>]*>\\s*<td[^>]*>(.*?)</td>\\s*<td[^>]*>(.*?)</td>"),
+            QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
         std::map<QString, QString> rows;
         for (auto it = row.globalMatch(Html(page)); it.hasNext();) {
             const auto match = it.next();
@@ -151,8 +152,8 @@ TEST_F(HelpPages, TroubleshootingGivesThePlacesOfTheFieldsMasks)
     const auto percent = Places(w.edtInterest->PictureMask());
     const auto term = Places(w.edtTerm->PictureMask());
     const QString text = Sections("/html/troubleshooting.htm")["A key only beeps"];
-    EXPECT_TRUE(text.contains(Number(amount.first) + " before the decimal point and " + Number(amount.second) +
-                              " after it for amounts"))
+    EXPECT_TRUE(text.contains(Number(amount.first) + " before the decimal point and " +
+                              Number(amount.second) + " after it for amounts"))
         << text.toStdString();
     EXPECT_TRUE(text.contains(Number(percent.first) + " and " + Number(percent.second) + " for percentages"))
         << text.toStdString();

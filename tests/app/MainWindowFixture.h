@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/TfrmMain.h"
-#include "runtime/HtmlHelpApi.h"
+#include "runtime/help/HtmlHelpApi.h"
 #include "support/TempFolder.h"
 #include "support/TestPlatform.h"
 

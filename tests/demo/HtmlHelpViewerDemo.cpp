@@ -8,9 +8,9 @@
 #include <cstring>
 
 #include "platform/LinuxPlatform.h"
-#include "runtime/HtmlHelpApi.h"
-#include "runtime/HtmlHelpRuntime.h"
-#include "runtime/THtmlHelpViewer.h"
+#include "runtime/help/HtmlHelpApi.h"
+#include "runtime/help/HtmlHelpRuntime.h"
+#include "runtime/help/THtmlHelpViewer.h"
 
 int main(int argc, char** argv)
 {

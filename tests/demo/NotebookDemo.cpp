@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "controls/TLinkLabel.h"
-#include "controls/TNumericField.h"
-#include "controls/TPanelStatusBar.h"
-#include "controls/TTabNotebook.h"
-#include "controls/TTabPage.h"
+#include "controls/entry/TNumericField.h"
+#include "controls/notebook/TTabNotebook.h"
+#include "controls/notebook/TTabPage.h"
+#include "controls/richtext/TLinkLabel.h"
+#include "controls/statusbar/TPanelStatusBar.h"
 #include "platform/LinuxPlatform.h"
 #include "runtime/ControlProperties.h"
 

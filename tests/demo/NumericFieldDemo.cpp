@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "controls/TNumericField.h"
+#include "controls/entry/TNumericField.h"
 #include "platform/LinuxPlatform.h"
 #include "runtime/TFocusEvents.h"
 

@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "controls/TRichHint.h"
-#include "controls/TRichLabel.h"
+#include "controls/richtext/TRichHint.h"
+#include "controls/richtext/TRichLabel.h"
 #include "platform/LinuxPlatform.h"
 #include "runtime/ControlProperties.h"
 #include "runtime/TApplication.h"
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
     promotion->SetHoverFontColor(runtime::clRed);
 
     auto* sampler = MakeLabel(&form, {4, 100, 330, 220}, Sampler, tahoma);
-    sampler->SetBevelOuter(TRichLabel::bvLowered);
+    sampler->SetBevelOuter(runtime::bvLowered);
     sampler->SetColor(runtime::clWhite);
     sampler->SetColorTo(runtime::clSilver);
     sampler->SetGradientType(TRichLabel::gtFullVertical);

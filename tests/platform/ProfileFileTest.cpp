@@ -191,9 +191,10 @@ TEST(ProfileFile, StaleTemporaryFilesOfOursAreRemovedAtTheNextWrite)
     std::set<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
         left.insert(entry.path().filename().string());
-    EXPECT_EQ((std::set<std::string>{".quorvant-d4E5f6", ".quorvant-g7H8i9", ".quorvant-short", "quorvant-j1K2l3",
-                                     "notes.txt", ".quorvant-m4N5o6", ".quorvant-p7Q8r9", "a.ini"}),
-              left);
+    EXPECT_EQ(
+        (std::set<std::string>{".quorvant-d4E5f6", ".quorvant-g7H8i9", ".quorvant-short", "quorvant-j1K2l3",
+                               "notes.txt", ".quorvant-m4N5o6", ".quorvant-p7Q8r9", "a.ini"}),
+        left);
     // Unlocked now, and old: the next write takes it.
     ASSERT_TRUE(WritePrivateProfileString("s", "k", "w", dir / "a.ini"));
     EXPECT_FALSE(std::filesystem::exists(dir / ".quorvant-g7H8i9"));

@@ -139,9 +139,10 @@ TEST(ProgramIcon, OneImageOf32By32With8BitsAndAMask)
 
 TEST(DenserScreens, EveryGlyphHasItsOwnDrawingAtTwiceTheSize)
 {
-    for (const char* name : {"btnReset", "btnHelp", "btnAbout", "btnExit", "btnUpdate", "btnShowLicense",
-                             "btnCloseAbout", "btnCloseDisclaim", "mnuFileReset", "mnuFileExit", "mnuOnlineHome",
-                             "mnuOnlineCheckForUpdate", "Contents1", "About1", "mnuTryProduct1", "mnuTryProduct7"}) {
+    for (const char* name :
+         {"btnReset", "btnHelp", "btnAbout", "btnExit", "btnUpdate", "btnShowLicense", "btnCloseAbout",
+          "btnCloseDisclaim", "mnuFileReset", "mnuFileExit", "mnuOnlineHome", "mnuOnlineCheckForUpdate",
+          "Contents1", "About1", "mnuTryProduct1", "mnuTryProduct7"}) {
         const QImage stored = QImage::fromData(ReadResource(QString(name) + ".png"), "PNG");
         const QImage dense = QImage::fromData(ReadResource(QString(name) + "@2x.png"), "PNG");
         ASSERT_FALSE(dense.isNull()) << name << "@2x is not embedded";
@@ -153,7 +154,8 @@ TEST(DenserScreens, EveryGlyphHasItsOwnDrawingAtTwiceTheSize)
         for (int y = 0; y + 1 < dense.height(); y += 2)
             for (int x = 0; x + 1 < dense.width(); x += 2) {
                 const QRgb c = dense.pixel(x, y);
-                mixedBlocks += dense.pixel(x + 1, y) != c || dense.pixel(x, y + 1) != c || dense.pixel(x + 1, y + 1) != c;
+                mixedBlocks += dense.pixel(x + 1, y) != c || dense.pixel(x, y + 1) != c ||
+                               dense.pixel(x + 1, y + 1) != c;
             }
         EXPECT_GT(mixedBlocks, 10) << name;
     }

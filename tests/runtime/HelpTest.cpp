@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/HtmlHelpApi.h"
 #include "runtime/TApplication.h"
 #include "runtime/TForm.h"
+#include "runtime/help/HtmlHelpApi.h"
 #include "support/TestPlatform.h"
 
 using namespace quorvant;

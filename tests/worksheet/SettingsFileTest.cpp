@@ -201,7 +201,8 @@ TEST_F(SettingsFileTest, ALargeFileIsReadAndRewrittenWholeWithEveryOtherLineKept
     const auto at = static_cast<std::size_t>(parted.first - expected.begin());
     EXPECT_EQ(expected.size(), saved.size());
     EXPECT_EQ(expected.size(), at) << "first difference at byte " << at << ": expected \""
-                                   << expected.substr(at, 60) << "\", saved \"" << saved.substr(at, 60) << "\"";
+                                   << expected.substr(at, 60) << "\", saved \"" << saved.substr(at, 60)
+                                   << "\"";
 }
 
 TEST_F(SettingsFileTest, AFileOverTheLimitIsNotReadAndTheSaveFailsWithoutTouchingIt)

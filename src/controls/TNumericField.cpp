@@ -1,7 +1,0 @@
-#include "controls/TNumericField.h"
-
-namespace quorvant::controls {
-
-TNumericField::TNumericField(QWidget* parent) : TCustomNumericField(parent) {}
-
-} // namespace quorvant::controls
