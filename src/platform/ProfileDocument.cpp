@@ -108,9 +108,10 @@ std::string ProfileDocument::Serialize() const
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const std::string_view line = RawLine(i);
         out += line;
-        if (line.empty() || line.back() != '\n')
-            if (i + 1 < lines_.size())
-                out += "\r\n";
+        // A last line read without its end gets one when lines follow; a
+        // final CR of it was already half of one (and read as such).
+        if ((line.empty() || line.back() != '\n') && i + 1 < lines_.size())
+            out += !line.empty() && line.back() == '\r' ? "\n" : "\r\n";
     }
     return out;
 }

@@ -135,6 +135,13 @@ TEST(ProfileFile, UntouchedLinesStayByteForByte)
     doc.Set("s", "k", "2");
     doc.Set("t", "new", "3");
     EXPECT_EQ("[s]\nk=2\r\nother=x \r\n[t]\nz\r\nnew=3\r\n", doc.Serialize());
+
+    // A last line that ends in a lone CR was read as ended: what is added
+    // below it stays in its section when the file is read again.
+    ProfileDocument cr = ProfileDocument::Parse("[S\r");
+    cr.Set("S", "k", "v");
+    EXPECT_EQ("[S\r\nk=v\r\n", cr.Serialize());
+    EXPECT_EQ(ProfileDocument::Parse(cr.Serialize()).Get("S", "k"), "v");
 }
 
 TEST(ProfileFile, AFileOverTheLimitIsNeitherReadNorReplaced)
