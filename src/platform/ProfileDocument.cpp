@@ -193,10 +193,17 @@ std::optional<std::string> ProfileDocument::Get(std::string_view section, std::s
 
 void ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value)
 {
-    const std::string entry = OneLine(Trim(key)) + "=" + OneLine(value);
+    // A name that would read back as another kind of line (a key line
+    // opening a section, a header closed early) cannot be stored, and is
+    // not written: it would move the lines after it into another section.
+    const std::string name(Trim(OneLine(key)));
+    const std::string header(Trim(OneLine(section)));
+    if (name.starts_with('[') || header.find(']') != std::string::npos)
+        return;
+    const std::string entry = name + "=" + OneLine(value);
     const auto range = FindSection(section);
     if (!range) {
-        lines_.push_back(AppendText("[" + OneLine(Trim(section)) + "]"));
+        lines_.push_back(AppendText("[" + header + "]"));
         lines_.push_back(AppendText(entry));
         // The remembered lookup (this section: none) is out of date.
         cachedRange_ = std::optional<Range>(Range{lines_.size() - 1, lines_.size()});

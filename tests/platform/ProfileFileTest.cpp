@@ -142,6 +142,13 @@ TEST(ProfileFile, UntouchedLinesStayByteForByte)
     cr.Set("S", "k", "v");
     EXPECT_EQ("[S\r\nk=v\r\n", cr.Serialize());
     EXPECT_EQ(ProfileDocument::Parse(cr.Serialize()).Get("S", "k"), "v");
+
+    // Names that would read back as a section header are not written.
+    ProfileDocument forged = ProfileDocument::Parse("[S]\nk=1\n");
+    forged.Set("S", "\n[T", "x");
+    forged.Set("S]x", "k", "y");
+    forged.Set("S", "k2", "w");
+    EXPECT_EQ("[S]\nk=1\nk2=w\r\n", forged.Serialize());
 }
 
 TEST(ProfileFile, AFileOverTheLimitIsNeitherReadNorReplaced)
