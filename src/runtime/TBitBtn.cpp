@@ -8,7 +8,6 @@
 #include <QStylePainter>
 
 #include "runtime/ControlProperties.h"
-#include "runtime/GlyphImages.h"
 #include "runtime/Guard.h"
 #include "runtime/TForm.h"
 
@@ -30,21 +29,14 @@ void TBitBtn::SetCaption(const QString& caption)
 
 void TBitBtn::SetGlyph(const QIcon& glyph)
 {
-    if (glyph_.cacheKey() == glyph.cacheKey())
-        return;
-    glyph_ = glyph;
-    images_ = {};
-    update();
+    if (glyph_.SetStrip(glyph))
+        update();
 }
 
 void TBitBtn::SetNumGlyphs(int count)
 {
-    count = qBound(1, count, 4);
-    if (numGlyphs_ == count)
-        return;
-    numGlyphs_ = count;
-    images_ = {};
-    update();
+    if (glyph_.SetCount(count))
+        update();
 }
 
 void TBitBtn::SetLayout(TButtonLayout layout)
@@ -81,10 +73,7 @@ void TBitBtn::Clicked()
 QPixmap TBitBtn::CurrentGlyph() const
 {
     const int index = !isEnabled() ? 1 : isDown() ? 2 : 0;
-    QIcon& images = images_[static_cast<std::size_t>(index)];
-    if (images.isNull())
-        images = GlyphImageSet(glyph_, numGlyphs_, index);
-    return GlyphPixmap(images, devicePixelRatioF());
+    return glyph_.Image(index, devicePixelRatioF());
 }
 
 // Enter presses a focused button, as Space does, also outside dialogs.

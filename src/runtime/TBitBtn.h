@@ -7,9 +7,9 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QPushButton>
-#include <array>
 
 #include "runtime/ControlTypes.h"
+#include "runtime/TButtonGlyph.h"
 
 namespace quorvant::runtime {
 
@@ -27,10 +27,10 @@ public:
     QString Caption() const { return text(); }
     void SetCaption(const QString& caption);
     // The strip, with its drawings for denser screens where it has them.
-    QIcon Glyph() const { return glyph_; }
+    QIcon Glyph() const { return glyph_.Strip(); }
     void SetGlyph(const QIcon& glyph);
     void SetGlyph(const QPixmap& strip) { SetGlyph(QIcon(strip)); }
-    int NumGlyphs() const { return numGlyphs_; }
+    int NumGlyphs() const { return glyph_.Count(); }
     void SetNumGlyphs(int count);
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
@@ -53,9 +53,7 @@ private:
     void Clicked();
     QPixmap CurrentGlyph() const;
 
-    QIcon glyph_;
-    mutable std::array<QIcon, 4> images_; // per state, made on first use
-    int numGlyphs_ = 1;
+    TButtonGlyph glyph_;
     int modalResult_ = 0;
     TButtonLayout layout_ = blGlyphLeft;
     int spacing_ = 4;

@@ -6,7 +6,6 @@
 #include <QShortcut>
 
 #include "runtime/ControlProperties.h"
-#include "runtime/GlyphImages.h"
 #include "runtime/TColor.h"
 
 namespace quorvant::runtime {
@@ -18,21 +17,14 @@ TSpeedButton::TSpeedButton(QWidget* parent) : TGraphicControl(parent)
 
 void TSpeedButton::SetGlyph(const QIcon& glyph)
 {
-    if (glyph_.cacheKey() == glyph.cacheKey())
-        return;
-    glyph_ = glyph;
-    images_ = {};
-    update();
+    if (glyph_.SetStrip(glyph))
+        update();
 }
 
 void TSpeedButton::SetNumGlyphs(int count)
 {
-    count = qBound(1, count, 4);
-    if (numGlyphs_ == count)
-        return;
-    numGlyphs_ = count;
-    images_ = {};
-    update();
+    if (glyph_.SetCount(count))
+        update();
 }
 
 void TSpeedButton::SetFlat(bool flat)
@@ -71,10 +63,7 @@ TSpeedButton::GlyphState TSpeedButton::CurrentState() const
 
 QPixmap TSpeedButton::GlyphFor(GlyphState state) const
 {
-    QIcon& images = images_[static_cast<std::size_t>(state)];
-    if (images.isNull())
-        images = GlyphImageSet(glyph_, numGlyphs_, static_cast<int>(state));
-    return GlyphPixmap(images, devicePixelRatioF());
+    return glyph_.Image(static_cast<int>(state), devicePixelRatioF());
 }
 
 void TSpeedButton::paintEvent(QPaintEvent*)

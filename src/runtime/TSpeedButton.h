@@ -9,8 +9,8 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QPointer>
-#include <array>
 
+#include "runtime/TButtonGlyph.h"
 #include "runtime/TGraphicControl.h"
 
 namespace quorvant::runtime {
@@ -27,10 +27,10 @@ public:
     explicit TSpeedButton(QWidget* parent = nullptr);
 
     // The strip, with its drawings for denser screens where it has them.
-    QIcon Glyph() const { return glyph_; }
+    QIcon Glyph() const { return glyph_.Strip(); }
     void SetGlyph(const QIcon& glyph);
     void SetGlyph(const QPixmap& strip) { SetGlyph(QIcon(strip)); }
-    int NumGlyphs() const { return numGlyphs_; }
+    int NumGlyphs() const { return glyph_.Count(); }
     void SetNumGlyphs(int count);
     bool Flat() const { return flat_; }
     void SetFlat(bool flat);
@@ -50,9 +50,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QIcon glyph_;
-    mutable std::array<QIcon, 4> images_; // per state, made on first use
-    int numGlyphs_ = 1;
+    TButtonGlyph glyph_;
     bool flat_ = true;
     QString caption_;
     bool hover_ = false;
