@@ -12,6 +12,8 @@
 #include "runtime/TApplication.h"
 #include "runtime/TFocusEvents.h"
 #include "runtime/TForm.h"
+#include "support/ActiveFormTest.h"
+#include "support/JournalField.h"
 #include "support/TestPlatform.h"
 
 using namespace quorvant;
@@ -21,53 +23,27 @@ namespace {
 
 std::vector<std::string> journal;
 
-class Field : public QLineEdit {
-public:
-    Field(const char* name, QWidget* parent) : QLineEdit(parent) { setObjectName(name); }
-
-protected:
-    void focusOutEvent(QFocusEvent* e) override
-    {
-        journal.push_back("focusOut " + objectName().toStdString());
-        QLineEdit::focusOutEvent(e);
-    }
-};
+using quorvant::testing::JournalField;
 
 class FocusForm : public TForm {
 public:
     FocusForm()
     {
-        a = new Field("a", this);
-        b = new Field("b", this);
-        c = new Field("c", this);
+        a = new JournalField("a", this, journal, JournalField::FocusOut);
+        b = new JournalField("b", this, journal, JournalField::FocusOut);
+        c = new JournalField("c", this, journal, JournalField::FocusOut);
         a->move(0, 0);
         b->move(0, 30);
         c->move(0, 60);
         SetTabStop(c, false);
-        for (QWidget* w : {static_cast<QWidget*>(a), static_cast<QWidget*>(b), static_cast<QWidget*>(c)}) {
-            Bind(TFocusEvents::For(w), &TFocusEvents::OnExit, this,
-                 [](QObject* Sender) { journal.push_back("exit " + Sender->objectName().toStdString()); });
-            Bind(TFocusEvents::For(w), &TFocusEvents::OnEnter, this,
-                 [](QObject* Sender) { journal.push_back("enter " + Sender->objectName().toStdString()); });
-        }
+        for (QWidget* w : {a, b, c})
+            JournalField::WatchFocusMoves(this, w, journal);
         resize(200, 120);
     }
-    Field *a, *b, *c;
+    JournalField *a, *b, *c;
 };
 
-class FocusEvents : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        quorvant::testing::FreshPlatform();
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        form.a->setFocus(Qt::OtherFocusReason);
-        journal.clear();
-    }
-    FocusForm form;
-};
+using FocusEvents = quorvant::testing::ActiveFormTest<FocusForm, journal>;
 
 TEST_F(FocusEvents, TabFiresOneExitThenOneEnterAfterTheControlsOwnFocusOut)
 {
@@ -140,14 +116,10 @@ TEST(FocusContainers, ExitsInnermostFirstThenEntersOutermostFirst)
     auto* right = new QWidget(&form);
     right->setObjectName("right");
     right->setGeometry(100, 0, 100, 200);
-    auto* a = new Field("a", left);
-    auto* b = new Field("b", right);
-    for (QWidget* w : {left, right, static_cast<QWidget*>(a), static_cast<QWidget*>(b)}) {
-        Bind(TFocusEvents::For(w), &TFocusEvents::OnExit, &form,
-             [](QObject* Sender) { journal.push_back("exit " + Sender->objectName().toStdString()); });
-        Bind(TFocusEvents::For(w), &TFocusEvents::OnEnter, &form,
-             [](QObject* Sender) { journal.push_back("enter " + Sender->objectName().toStdString()); });
-    }
+    auto* a = new JournalField("a", left, journal, JournalField::FocusOut);
+    auto* b = new JournalField("b", right, journal, JournalField::FocusOut);
+    for (QWidget* w : {left, right, static_cast<QWidget*>(a), static_cast<QWidget*>(b)})
+        JournalField::WatchFocusMoves(&form, w, journal);
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));

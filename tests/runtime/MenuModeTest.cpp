@@ -19,6 +19,8 @@
 #include "runtime/TFocusEvents.h"
 #include "runtime/TForm.h"
 #include "runtime/TSpeedButton.h"
+#include "support/ActiveFormTest.h"
+#include "support/JournalField.h"
 #include "support/TestPlatform.h"
 
 using namespace quorvant;
@@ -28,18 +30,7 @@ namespace {
 
 std::vector<std::string> journal;
 
-class Field : public QLineEdit {
-public:
-    Field(const char* name, QWidget* parent) : QLineEdit(parent) { setObjectName(name); }
-
-protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() == TFocusEvents::ExitDueEvent())
-            journal.push_back("due " + objectName().toStdString());
-        return QLineEdit::event(e);
-    }
-};
+using quorvant::testing::JournalField;
 
 class MenuForm : public TForm {
 public:
@@ -48,36 +39,20 @@ public:
         bar = new QMenuBar(this);
         file = bar->addMenu("&File");
         file->addAction("E&xit");
-        a = new Field("a", this);
-        b = new Field("b", this);
+        a = new JournalField("a", this, journal, JournalField::ExitDue);
+        b = new JournalField("b", this, journal, JournalField::ExitDue);
         a->move(0, 40);
         b->move(0, 70);
-        for (QWidget* w : {static_cast<QWidget*>(a), static_cast<QWidget*>(b)}) {
-            Bind(TFocusEvents::For(w), &TFocusEvents::OnExit, this,
-                 [](QObject* Sender) { journal.push_back("exit " + Sender->objectName().toStdString()); });
-            Bind(TFocusEvents::For(w), &TFocusEvents::OnEnter, this,
-                 [](QObject* Sender) { journal.push_back("enter " + Sender->objectName().toStdString()); });
-        }
+        for (QWidget* w : {a, b})
+            JournalField::WatchFocusMoves(this, w, journal);
         resize(200, 120);
     }
     QMenuBar* bar;
     QMenu* file;
-    Field *a, *b;
+    JournalField *a, *b;
 };
 
-class MenuMode : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        quorvant::testing::FreshPlatform();
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        form.a->setFocus(Qt::OtherFocusReason);
-        journal.clear();
-    }
-    MenuForm form;
-};
+using MenuMode = quorvant::testing::ActiveFormTest<MenuForm, journal>;
 
 TEST_F(MenuMode, TheMenuBarTakingTheKeyboardIsNoFocusMove)
 {
