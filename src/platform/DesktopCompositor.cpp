@@ -3,18 +3,14 @@
 #include <QGuiApplication>
 #include <QString>
 
-#if defined(QUORVANT_HAVE_XCB)
-#include <xcb/xcb.h>
-
 #include <cstdlib>
 #include <memory>
-#endif
+#include <xcb/xcb.h>
 
 namespace quorvant::platform {
 
 namespace {
 
-#if defined(QUORVANT_HAVE_XCB)
 bool X11CompositingManagerRuns()
 {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -41,7 +37,6 @@ bool X11CompositingManagerRuns()
         &std::free);
     return owner && owner->owner != XCB_WINDOW_NONE;
 }
-#endif
 
 } // namespace
 
@@ -50,10 +45,8 @@ bool IsDesktopComposited()
     const QString platform = QGuiApplication::platformName();
     if (platform.startsWith(QLatin1String("wayland")))
         return true;
-#if defined(QUORVANT_HAVE_XCB)
     if (platform == QLatin1String("xcb"))
         return X11CompositingManagerRuns();
-#endif
     return false;
 }
 
