@@ -61,6 +61,98 @@ MarkupTag::MarkupTag(const QString& tag)
 {
 }
 
+MarkupTagKind MarkupTag::Kind() const
+{
+    using K = MarkupTagKind;
+    const char16_t next = Next().unicode();
+    if (closing_) {
+        switch (Letter().unicode()) {
+        case 'A':
+            return K::Anchor;
+        case 'B':
+            // Only the exact "</B>" ends bold; every other closing B tag ends
+            // what blinking did to the colour.
+            if (upper_ == QLatin1String("</B>"))
+                return K::Bold;
+            return next == 'R' ? K::LineBreak : next == 'O' ? K::Body : K::Blink;
+        case 'E':
+            return K::Error;
+        case 'F':
+            return K::Font;
+        case 'H':
+            return next == 'R' ? K::HorizontalRule : K::Highlight;
+        case 'I':
+            return next == 'N' ? K::Indent : next == 'M' ? K::Image : K::Italic;
+        case 'L':
+            return K::ListItem;
+        case 'O':
+            return next == 'F' ? K::Offset : K::Unknown;
+        case 'P':
+            return K::Paragraph;
+        case 'R':
+            return K::Rotate;
+        case 'S':
+            if (next == 'H')
+                return K::Shadow;
+            if (next == 'U')
+                return At(nameStart_ + 2) == u'P' ? K::Superscript : K::Subscript;
+            return K::Strike;
+        case 'U':
+            return next == '>' ? K::Underline : K::UnorderedList;
+        case 'Z':
+            return K::Hidden;
+        default:
+            return K::Unknown;
+        }
+    }
+    switch (Letter().unicode()) {
+    case 'A':
+        return K::Anchor;
+    case 'B':
+        switch (next) {
+        case '>':
+            return K::Bold;
+        case 'R':
+            return K::LineBreak;
+        case 'L':
+            return K::Blink;
+        case 'O':
+            return K::Body;
+        default:
+            return K::Unknown;
+        }
+    case 'E':
+        return K::Error;
+    case 'F':
+        return K::Font;
+    case 'H':
+        return next == 'I' ? K::Highlight : next == 'R' ? K::HorizontalRule : K::Unknown;
+    case 'I':
+        return next == '>' ? K::Italic : next == 'N' ? K::Indent : next == 'M' ? K::Image : K::Unknown;
+    case 'L':
+        return K::ListItem;
+    case 'O':
+        return next == 'F' ? K::Offset : K::Unknown;
+    case 'P':
+        return K::Paragraph;
+    case 'R':
+        return K::Rotate;
+    case 'S':
+        // Subscript and superscript are the only names read in full.
+        if (upper_ == QLatin1String("<SUB>"))
+            return K::Subscript;
+        if (upper_ == QLatin1String("<SUP>"))
+            return K::Superscript;
+        return next == '>' ? K::Strike : next == 'H' ? K::Shadow : K::Unknown;
+    case 'U':
+        return next == '>' ? K::Underline : K::UnorderedList;
+    case 'Z':
+        return K::Hidden;
+    default:
+        return K::Unknown;
+    }
+}
+
 namespace {
 bool IsNameChar(QChar c)
 {
