@@ -198,21 +198,15 @@ private:
     TagEffect EndLine(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenAnchor(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect CloseAnchor(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect BoldOn(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect BoldOff(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenLineBreak(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenBlink(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect RestoreColor(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenBody(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect ErrorOn(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect ErrorOff(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenFont(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect CloseFont(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenHighlight(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect CloseHighlight(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenRule(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect ItalicOn(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect ItalicOff(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenIndent(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenImage(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenListItem(const MarkupTag& tag, LinePass& pass, RunState& st);
@@ -222,23 +216,32 @@ private:
     TagEffect CloseParagraph(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenRotate(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect CloseRotate(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect SubOn(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect SupOn(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect SubSupOff(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect StrikeOn(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect StrikeOff(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect ShadowOn(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect ShadowOff(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect UnderlineOn(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect UnderlineOff(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect OpenList(const MarkupTag& tag, LinePass& pass, RunState& st);
     TagEffect CloseList(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect HiddenOn(const MarkupTag& tag, LinePass& pass, RunState& st);
-    TagEffect HiddenOff(const MarkupTag& tag, LinePass& pass, RunState& st);
     static void SetStyle(RunState& st, void (QFont::*set)(bool), bool on)
     {
         (st.Font.*set)(on);
         st.FontChanged();
+    }
+    // Tags that only switch a font style, or a flag of the run, on or off.
+    template <void (QFont::*Set)(bool), bool On> TagEffect Style(const MarkupTag&, LinePass&, RunState& st)
+    {
+        SetStyle(st, Set, On);
+        return TagEffect::None;
+    }
+    template <bool RunState::*Member, bool On> TagEffect Flag(const MarkupTag&, LinePass&, RunState& st)
+    {
+        st.*Member = On;
+        return TagEffect::None;
+    }
+    template <void (QFont::*Set)(bool)> static TagHandlers StyleTag()
+    {
+        return {&Layout::Style<Set, true>, &Layout::Style<Set, false>};
+    }
+    template <bool RunState::*Member> static TagHandlers FlagTag()
+    {
+        return {&Layout::Flag<Member, true>, &Layout::Flag<Member, false>};
     }
 
     void PageBackground(const MarkupTag& tag);
@@ -736,18 +739,6 @@ TagEffect Layout::CloseAnchor(const MarkupTag&, LinePass& pass, RunState& st)
     return TagEffect::None;
 }
 
-TagEffect Layout::BoldOn(const MarkupTag&, LinePass&, RunState& st)
-{
-    SetStyle(st, &QFont::setBold, true);
-    return TagEffect::None;
-}
-
-TagEffect Layout::BoldOff(const MarkupTag&, LinePass&, RunState& st)
-{
-    SetStyle(st, &QFont::setBold, false);
-    return TagEffect::None;
-}
-
 TagEffect Layout::OpenLineBreak(const MarkupTag&, LinePass& pass, RunState&)
 {
     if (pass.PassMode == Mode::Measure)
@@ -772,18 +763,6 @@ TagEffect Layout::OpenBody(const MarkupTag& tag, LinePass& pass, RunState&)
 {
     if (Drawing(pass) && !p_.KeepColors)
         PageBackground(tag);
-    return TagEffect::None;
-}
-
-TagEffect Layout::ErrorOn(const MarkupTag&, LinePass&, RunState& st)
-{
-    st.Error = true;
-    return TagEffect::None;
-}
-
-TagEffect Layout::ErrorOff(const MarkupTag&, LinePass&, RunState& st)
-{
-    st.Error = false;
     return TagEffect::None;
 }
 
@@ -845,18 +824,6 @@ TagEffect Layout::OpenRule(const MarkupTag&, LinePass& pass, RunState&)
         painter_->drawLine(pass.Left, pass.TextBottom, r_ - 1, pass.TextBottom);
     }
     return TagEffect::EndLine;
-}
-
-TagEffect Layout::ItalicOn(const MarkupTag&, LinePass&, RunState& st)
-{
-    SetStyle(st, &QFont::setItalic, true);
-    return TagEffect::None;
-}
-
-TagEffect Layout::ItalicOff(const MarkupTag&, LinePass&, RunState& st)
-{
-    SetStyle(st, &QFont::setItalic, false);
-    return TagEffect::None;
 }
 
 TagEffect Layout::OpenIndent(const MarkupTag& tag, LinePass& pass, RunState&)
@@ -944,57 +911,9 @@ TagEffect Layout::CloseRotate(const MarkupTag&, LinePass&, RunState& st)
     return TagEffect::None;
 }
 
-TagEffect Layout::SubOn(const MarkupTag&, LinePass&, RunState& st)
-{
-    st.Sub = true;
-    return TagEffect::None;
-}
-
-TagEffect Layout::SupOn(const MarkupTag&, LinePass&, RunState& st)
-{
-    st.Sup = true;
-    return TagEffect::None;
-}
-
 TagEffect Layout::SubSupOff(const MarkupTag&, LinePass&, RunState& st)
 {
     st.Sub = st.Sup = false;
-    return TagEffect::None;
-}
-
-TagEffect Layout::StrikeOn(const MarkupTag&, LinePass&, RunState& st)
-{
-    SetStyle(st, &QFont::setStrikeOut, true);
-    return TagEffect::None;
-}
-
-TagEffect Layout::StrikeOff(const MarkupTag&, LinePass&, RunState& st)
-{
-    SetStyle(st, &QFont::setStrikeOut, false);
-    return TagEffect::None;
-}
-
-TagEffect Layout::ShadowOn(const MarkupTag&, LinePass&, RunState& st)
-{
-    st.Shadow = true;
-    return TagEffect::None;
-}
-
-TagEffect Layout::ShadowOff(const MarkupTag&, LinePass&, RunState& st)
-{
-    st.Shadow = false;
-    return TagEffect::None;
-}
-
-TagEffect Layout::UnderlineOn(const MarkupTag&, LinePass&, RunState& st)
-{
-    SetStyle(st, &QFont::setUnderline, true);
-    return TagEffect::None;
-}
-
-TagEffect Layout::UnderlineOff(const MarkupTag&, LinePass&, RunState& st)
-{
-    SetStyle(st, &QFont::setUnderline, false);
     return TagEffect::None;
 }
 
@@ -1015,18 +934,6 @@ TagEffect Layout::CloseList(const MarkupTag&, LinePass&, RunState& st)
     return TagEffect::None;
 }
 
-TagEffect Layout::HiddenOn(const MarkupTag&, LinePass&, RunState& st)
-{
-    st.Hidden = true;
-    return TagEffect::None;
-}
-
-TagEffect Layout::HiddenOff(const MarkupTag&, LinePass&, RunState& st)
-{
-    st.Hidden = false;
-    return TagEffect::None;
-}
-
 Layout::TagHandlers Layout::HandlersOf(MarkupTagKind kind)
 {
     using K = MarkupTagKind;
@@ -1037,7 +944,7 @@ Layout::TagHandlers Layout::HandlersOf(MarkupTagKind kind)
     case K::Anchor:
         return {&Layout::OpenAnchor, &Layout::CloseAnchor};
     case K::Bold:
-        return {&Layout::BoldOn, &Layout::BoldOff};
+        return StyleTag<&QFont::setBold>();
     case K::LineBreak:
         return {&Layout::OpenLineBreak, &Layout::RestoreColor};
     case K::Blink:
@@ -1045,7 +952,7 @@ Layout::TagHandlers Layout::HandlersOf(MarkupTagKind kind)
     case K::Body:
         return {&Layout::OpenBody, &Layout::RestoreColor};
     case K::Error:
-        return {&Layout::ErrorOn, &Layout::ErrorOff};
+        return FlagTag<&RunState::Error>();
     case K::Font:
         return {&Layout::OpenFont, &Layout::CloseFont};
     case K::Highlight:
@@ -1053,11 +960,11 @@ Layout::TagHandlers Layout::HandlersOf(MarkupTagKind kind)
     case K::HorizontalRule:
         return {&Layout::OpenRule, &Layout::CloseHighlight};
     case K::Italic:
-        return {&Layout::ItalicOn, &Layout::ItalicOff};
+        return StyleTag<&QFont::setItalic>();
     case K::Indent:
-        return {&Layout::OpenIndent, &Layout::ItalicOff};
+        return {&Layout::OpenIndent, &Layout::Style<&QFont::setItalic, false>};
     case K::Image:
-        return {&Layout::OpenImage, &Layout::ItalicOff};
+        return {&Layout::OpenImage, &Layout::Style<&QFont::setItalic, false>};
     case K::ListItem:
         return {&Layout::OpenListItem, &Layout::EndLine};
     case K::Offset:
@@ -1067,19 +974,19 @@ Layout::TagHandlers Layout::HandlersOf(MarkupTagKind kind)
     case K::Rotate:
         return {&Layout::OpenRotate, &Layout::CloseRotate};
     case K::Subscript:
-        return {&Layout::SubOn, &Layout::SubSupOff};
+        return {&Layout::Flag<&RunState::Sub, true>, &Layout::SubSupOff};
     case K::Superscript:
-        return {&Layout::SupOn, &Layout::SubSupOff};
+        return {&Layout::Flag<&RunState::Sup, true>, &Layout::SubSupOff};
     case K::Strike:
-        return {&Layout::StrikeOn, &Layout::StrikeOff};
+        return StyleTag<&QFont::setStrikeOut>();
     case K::Shadow:
-        return {&Layout::ShadowOn, &Layout::ShadowOff};
+        return FlagTag<&RunState::Shadow>();
     case K::Underline:
-        return {&Layout::UnderlineOn, &Layout::UnderlineOff};
+        return StyleTag<&QFont::setUnderline>();
     case K::UnorderedList:
         return {&Layout::OpenList, &Layout::CloseList};
     case K::Hidden:
-        return {&Layout::HiddenOn, &Layout::HiddenOff};
+        return FlagTag<&RunState::Hidden>();
     case K::Unknown:
         break;
     }
