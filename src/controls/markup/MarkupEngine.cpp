@@ -187,7 +187,63 @@ public:
 private:
     void Pass(const QString& s, LinePass& pass, RunState& st);
     TagEffect Tag(const MarkupTag& tag, LinePass& pass, RunState& st);
-    void Picture(const MarkupTag& tag, LinePass& pass, RunState& st, TagEffect& effect);
+
+    // The two halves of each kind of tag; each returns how the line goes on.
+    using TagHandler = TagEffect (Layout::*)(const MarkupTag&, LinePass&, RunState&);
+    struct TagHandlers {
+        TagHandler Open, Close;
+    };
+    static TagHandlers HandlersOf(MarkupTagKind kind);
+    TagEffect Ignore(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect EndLine(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenAnchor(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect CloseAnchor(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenLineBreak(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenBlink(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect RestoreColor(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenBody(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenFont(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect CloseFont(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenHighlight(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect CloseHighlight(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenRule(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenIndent(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenImage(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenListItem(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenOffset(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect CloseOffset(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenParagraph(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect CloseParagraph(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenRotate(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect CloseRotate(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect SubSupOff(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect OpenList(const MarkupTag& tag, LinePass& pass, RunState& st);
+    TagEffect CloseList(const MarkupTag& tag, LinePass& pass, RunState& st);
+    static void SetStyle(RunState& st, void (QFont::*set)(bool), bool on)
+    {
+        (st.Font.*set)(on);
+        st.FontChanged();
+    }
+    // Tags that only switch a font style, or a flag of the run, on or off.
+    template <void (QFont::*Set)(bool), bool On> TagEffect Style(const MarkupTag&, LinePass&, RunState& st)
+    {
+        SetStyle(st, Set, On);
+        return TagEffect::None;
+    }
+    template <bool RunState::*Member, bool On> TagEffect Flag(const MarkupTag&, LinePass&, RunState& st)
+    {
+        st.*Member = On;
+        return TagEffect::None;
+    }
+    template <void (QFont::*Set)(bool)> static TagHandlers StyleTag()
+    {
+        return {&Layout::Style<Set, true>, &Layout::Style<Set, false>};
+    }
+    template <bool RunState::*Member> static TagHandlers FlagTag()
+    {
+        return {&Layout::Flag<Member, true>, &Layout::Flag<Member, false>};
+    }
+
     void PageBackground(const MarkupTag& tag);
     void DrawChunk(const QString& chunk, int width, LinePass& pass, RunState& st);
     void FillBand(const LinePass& pass, const RunState& st);
@@ -252,7 +308,8 @@ void Layout::RestoreFace(RunState& st) const
 
 TMarkupResult Layout::Run(QString s)
 {
-    // A. Preparing the text.
+    // Once per call: prefix processing, entities, the "<#" escape, and CR as
+    // a line break.
     prefix_ = !s.contains(QLatin1String(" & "));
     if (s.contains(u'&'))
         ReplaceEntities(s);
@@ -272,7 +329,8 @@ TMarkupResult Layout::Run(QString s)
     base.Color = p_.FontColor;
     RunState measure = base, draw = base;
 
-    // B. The line loop.
+    // Each line is measured to see what fits, then drawn (or hit-tested)
+    // over exactly the markup the measuring consumed.
     int y = t_;
     int total = 0, widest = 0;
     while (!s.isEmpty()) {
@@ -406,7 +464,7 @@ void Layout::Pass(const QString& text, LinePass& pass, RunState& st)
     qsizetype pos = 0;
     const qsizetype n = text.size();
     while (pos < n) {
-        // 1. The next chunk: never contains a tag; breaks after a space.
+        // The next chunk: never contains a tag; breaks after a space.
         const qsizetype lt = text.indexOf(u'<', pos);
         qsizetype end = lt < 0 ? n : lt;
         if (p_.WordWrap) {
@@ -428,7 +486,7 @@ void Layout::Pass(const QString& text, LinePass& pass, RunState& st)
                                   ? fm.size(Qt::TextSingleLine | Qt::TextExpandTabs, shown).width()
                                   : fm.horizontalAdvance(shown);
                 if (measuring) {
-                    // 6. Fit test. A chunk wider than the whole line is placed
+                    // A chunk wider than the whole line is placed
                     // (rather than looping), but on a line of its own.
                     const bool fits = Sum(pass.X, w) < available || (w >= available && !pass.TextPlaced);
                     if (!fits && p_.WordWrap)
@@ -468,7 +526,7 @@ void Layout::Pass(const QString& text, LinePass& pass, RunState& st)
         if (pos >= n || text[pos] != u'<')
             continue;
 
-        // 7. A tag.
+        // A tag; two characters or fewer, or no ">", drop the rest.
         if (n - pos <= 2) {
             pos = pass.Consumed = n;
             break;
@@ -581,11 +639,11 @@ void Layout::PageBackground(const MarkupTag& tag)
     }
 }
 
-void Layout::Picture(const MarkupTag& tag, LinePass& pass, RunState& st, TagEffect& effect)
+TagEffect Layout::OpenImage(const MarkupTag& tag, LinePass& pass, RunState& st)
 {
     QPixmap picture = Source(tag.Value("SRC"));
     if (picture.isNull())
-        return;
+        return TagEffect::None;
     int w = picture.width(), h = picture.height();
     int wantW = 0, wantH = 0;
     if (tag.IntValue("WIDTH", wantW) && tag.IntValue("HEIGHT", wantH) && wantW >= 1 && wantH >= 1)
@@ -595,10 +653,8 @@ void Layout::Picture(const MarkupTag& tag, LinePass& pass, RunState& st, TagEffe
 
     if (pass.PassMode == Mode::Measure) {
         const int available = Sum(r_ - l_, -(long long)st.Offset);
-        if (pass.X > 0 && Sum(pass.X, w) >= available) {
-            effect = TagEffect::SplitBefore;
-            return;
-        }
+        if (pass.X > 0 && Sum(pass.X, w) >= available)
+            return TagEffect::SplitBefore;
         pass.Height = std::max(pass.Height, h);
         const int gh = Gh(st);
         const QString align = tag.UpperValue("ALIGN");
@@ -609,7 +665,7 @@ void Layout::Picture(const MarkupTag& tag, LinePass& pass, RunState& st, TagEffe
         if (tag.Has("WRAP"))
             pass.Height = gh;
         pass.X = Sum(pass.X, w);
-        return;
+        return TagEffect::None;
     }
 
     const QRect box(pass.PenX, pass.TextBottom - h, w, h);
@@ -625,274 +681,316 @@ void Layout::Picture(const MarkupTag& tag, LinePass& pass, RunState& st, TagEffe
         painter_->drawPixmap(box, picture);
     pass.PenX = Sum(pass.PenX, w);
     pass.X = Sum(pass.X, w);
+    return TagEffect::None;
 }
 
 TagEffect Layout::Tag(const MarkupTag& tag, LinePass& pass, RunState& st)
 {
-    const bool measuring = pass.PassMode == Mode::Measure;
-    const bool drawing = Drawing(pass);
-    const QChar c1 = tag.Letter(), c2 = tag.Next();
-    TagEffect effect = TagEffect::None;
+    const TagHandlers handlers = HandlersOf(tag.Kind());
+    return (this->*(tag.IsClosing() ? handlers.Close : handlers.Open))(tag, pass, st);
+}
 
-    if (tag.IsClosing()) {
-        switch (c1.unicode()) {
-        case 'A': {
-            const bool styled = !p_.HoverStyle || st.AnchorCount == p_.HoverAnchor;
-            if (styled) {
-                st.Font.setUnderline(false);
-                st.Brush = st.BrushBeforeAnchor;
-                st.FontChanged();
-            }
-            if (!p_.KeepColors)
-                st.Color = p_.FontColor;
-            if (drawing && st.Anchor && st.AnchorCount - 1 == p_.FocusAnchor && st.AnchorCount > 0 &&
-                size_t(st.AnchorCount) <= anchorRects_.size()) {
-                painter_->setPen(QPen(Paint(st.Color), 1, Qt::DotLine));
-                painter_->setBrush(Qt::NoBrush);
-                painter_->drawRect(anchorRects_[size_t(st.AnchorCount - 1)].adjusted(0, 0, -1, -1));
-            }
-            st.Anchor = false;
-            break;
-        }
-        case 'B':
-            if (tag.Upper() == QLatin1String("</B>")) {
-                st.Font.setBold(false);
-                st.FontChanged();
-            } else {
-                st.Color = p_.FontColor;
-            }
-            break;
-        case 'E':
-            st.Error = false;
-            break;
-        case 'F':
-            RestoreFace(st);
-            if (!measuring && !p_.KeepColors) {
-                st.Color = p_.FontColor;
-                st.Brush = st.BrushBeforeFont;
-            }
-            break;
-        case 'H':
-            if (!measuring) {
-                st.Brush = st.BrushBeforeHighlight;
-                st.Color = p_.FontColor;
-            }
-            break;
-        case 'I':
-            st.Font.setItalic(false);
-            st.FontChanged();
-            break;
-        case 'L':
-            effect = TagEffect::EndLine;
-            break;
-        case 'O':
-            if (c2 == u'F')
-                st.Offset = 0;
-            break;
-        case 'P':
-            st.ParagraphBackground = false;
-            effect = TagEffect::EndLine;
-            break;
-        case 'R':
-            st.Rotation = 0;
-            break;
-        case 'S':
-            if (c2 == u'H') {
-                st.Shadow = false;
-            } else if (c2 == u'U') {
-                st.Sub = st.Sup = false;
-            } else {
-                st.Font.setStrikeOut(false);
-                st.FontChanged();
-            }
-            break;
-        case 'U':
-            if (c2 == u'>') {
-                st.Font.setUnderline(false);
-                st.FontChanged();
-            } else if (st.ListLevel >= 1) {
-                --st.ListLevel;
-            } else {
-                st.Font.setUnderline(false);
-                st.FontChanged();
-            }
-            break;
-        case 'Z':
-            st.Hidden = false;
-            break;
-        default:
-            break;
-        }
-        return effect;
-    }
+TagEffect Layout::Ignore(const MarkupTag&, LinePass&, RunState&)
+{
+    return TagEffect::None;
+}
 
-    switch (c1.unicode()) {
-    case 'A': {
-        st.Anchor = true;
-        st.AnchorTarget = tag.FirstQuoted();
-        ++st.AnchorCount;
-        const bool hovered = st.AnchorCount == p_.HoverAnchor;
-        if (!p_.HoverStyle || hovered) {
-            st.Font.setUnderline(true);
+TagEffect Layout::EndLine(const MarkupTag&, LinePass&, RunState&)
+{
+    return TagEffect::EndLine;
+}
+
+TagEffect Layout::OpenAnchor(const MarkupTag& tag, LinePass& pass, RunState& st)
+{
+    st.Anchor = true;
+    st.AnchorTarget = tag.FirstQuoted();
+    ++st.AnchorCount;
+    const bool hovered = st.AnchorCount == p_.HoverAnchor;
+    if (!p_.HoverStyle || hovered) {
+        SetStyle(st, &QFont::setUnderline, true);
+        st.BrushBeforeAnchor = st.Brush;
+        if (p_.HoverColor != clNone)
+            st.Brush = p_.HoverColor;
+        if (p_.HoverFontColor != clNone)
+            st.Color = p_.HoverFontColor;
+    }
+    if (!p_.KeepColors && !(p_.HoverStyle && hovered && p_.HoverFontColor != clNone))
+        st.Color = p_.URLColor;
+    if (st.AnchorCount - 1 == p_.FocusAnchor && pass.PassMode != Mode::Measure)
+        result_.FocusTarget = st.AnchorTarget;
+    return TagEffect::None;
+}
+
+TagEffect Layout::CloseAnchor(const MarkupTag&, LinePass& pass, RunState& st)
+{
+    if (!p_.HoverStyle || st.AnchorCount == p_.HoverAnchor) {
+        SetStyle(st, &QFont::setUnderline, false);
+        st.Brush = st.BrushBeforeAnchor;
+    }
+    if (!p_.KeepColors)
+        st.Color = p_.FontColor;
+    if (Drawing(pass) && st.Anchor && st.AnchorCount - 1 == p_.FocusAnchor && st.AnchorCount > 0 &&
+        size_t(st.AnchorCount) <= anchorRects_.size()) {
+        painter_->setPen(QPen(Paint(st.Color), 1, Qt::DotLine));
+        painter_->setBrush(Qt::NoBrush);
+        painter_->drawRect(anchorRects_[size_t(st.AnchorCount - 1)].adjusted(0, 0, -1, -1));
+    }
+    st.Anchor = false;
+    return TagEffect::None;
+}
+
+TagEffect Layout::OpenLineBreak(const MarkupTag&, LinePass& pass, RunState&)
+{
+    if (pass.PassMode == Mode::Measure)
+        result_.StrippedText += u'\r';
+    return TagEffect::EndLine;
+}
+
+TagEffect Layout::OpenBlink(const MarkupTag&, LinePass&, RunState& st)
+{
+    if (!p_.BlinkVisible)
+        st.Color = p_.BrushColor;
+    return TagEffect::None;
+}
+
+TagEffect Layout::RestoreColor(const MarkupTag&, LinePass&, RunState& st)
+{
+    st.Color = p_.FontColor;
+    return TagEffect::None;
+}
+
+TagEffect Layout::OpenBody(const MarkupTag& tag, LinePass& pass, RunState&)
+{
+    if (Drawing(pass) && !p_.KeepColors)
+        PageBackground(tag);
+    return TagEffect::None;
+}
+
+TagEffect Layout::OpenFont(const MarkupTag& tag, LinePass& pass, RunState& st)
+{
+    if (tag.Has("FACE")) {
+        const QString face = tag.Value("FACE");
+        if (!face.isEmpty()) {
+            st.Font.setFamily(face);
             st.FontChanged();
-            st.BrushBeforeAnchor = st.Brush;
-            if (p_.HoverColor != clNone)
-                st.Brush = p_.HoverColor;
-            if (p_.HoverFontColor != clNone)
-                st.Color = p_.HoverFontColor;
         }
-        if (!p_.KeepColors && !(p_.HoverStyle && hovered && p_.HoverFontColor != clNone))
-            st.Color = p_.URLColor;
-        if (st.AnchorCount - 1 == p_.FocusAnchor && !measuring)
-            result_.FocusTarget = st.AnchorTarget;
+    }
+    if (tag.Has("COLOR") && !p_.KeepColors)
+        st.Color = MarkupColor(tag.UpperValue("COLOR"));
+    if (tag.Has("BGCOLOR") && pass.PassMode != Mode::Measure && !p_.KeepColors) {
+        st.BrushBeforeFont = st.Brush;
+        st.Brush = MarkupColor(tag.UpperValue("BGCOLOR"));
+    }
+    if (int size = 0; tag.FontSize(size)) {
+        SetFontSize(st.Font, MarkupPointSize(size));
+        st.FontChanged();
+    }
+    return TagEffect::None;
+}
+
+TagEffect Layout::CloseFont(const MarkupTag&, LinePass& pass, RunState& st)
+{
+    RestoreFace(st);
+    if (pass.PassMode != Mode::Measure && !p_.KeepColors) {
+        st.Color = p_.FontColor;
+        st.Brush = st.BrushBeforeFont;
+    }
+    return TagEffect::None;
+}
+
+TagEffect Layout::OpenHighlight(const MarkupTag&, LinePass& pass, RunState& st)
+{
+    if (pass.PassMode != Mode::Measure) {
+        st.BrushBeforeHighlight = st.Brush;
+        st.Brush = runtime::clHighlight;
+        st.Color = runtime::clHighlightText;
+    }
+    return TagEffect::None;
+}
+
+TagEffect Layout::CloseHighlight(const MarkupTag&, LinePass& pass, RunState& st)
+{
+    if (pass.PassMode != Mode::Measure) {
+        st.Brush = st.BrushBeforeHighlight;
+        st.Color = p_.FontColor;
+    }
+    return TagEffect::None;
+}
+
+TagEffect Layout::OpenRule(const MarkupTag&, LinePass& pass, RunState&)
+{
+    if (Drawing(pass)) {
+        painter_->setPen(QPen(QColor(0, 0, 0), 1));
+        painter_->drawLine(pass.Left, pass.TextBottom, r_ - 1, pass.TextBottom);
+    }
+    return TagEffect::EndLine;
+}
+
+TagEffect Layout::OpenIndent(const MarkupTag& tag, LinePass& pass, RunState&)
+{
+    if (int x = 0; tag.IntValue("X", x) && pass.X < Coordinate(x)) {
+        pass.X = Coordinate(x);
+        pass.PenX = Sum(l_, pass.X);
+    }
+    return TagEffect::None;
+}
+
+TagEffect Layout::OpenListItem(const MarkupTag&, LinePass& pass, RunState& st)
+{
+    if (pass.ListItemSeen)
+        return TagEffect::SplitBefore;
+    pass.ListItemSeen = true;
+    const int indent = Sum(0, (long long)st.ListLevel * ListStep);
+    pass.X = Sum(pass.X, indent);
+    pass.PenX = Sum(pass.PenX, indent - ListStep);
+    if (Drawing(pass) && !st.Hidden) {
+        const QFontMetrics& fm = st.Metrics();
+        painter_->setFont(st.Font);
+        if (const QColor c = Paint(st.Color); c.isValid()) {
+            painter_->setPen(c);
+            painter_->drawText(pass.PenX, pass.TextBottom - fm.descent(),
+                               st.ListLevel % 2 ? QString(u'\u2022') : QStringLiteral("o"));
+        }
+    }
+    pass.PenX = Sum(pass.PenX, ListStep);
+    return TagEffect::None;
+}
+
+TagEffect Layout::OpenOffset(const MarkupTag& tag, LinePass& pass, RunState& st)
+{
+    if (int x = 0; tag.IntValue("X", x))
+        pass.PenX = pass.X = st.Offset = Coordinate(x);
+    return TagEffect::None;
+}
+
+TagEffect Layout::CloseOffset(const MarkupTag&, LinePass&, RunState& st)
+{
+    st.Offset = 0;
+    return TagEffect::None;
+}
+
+TagEffect Layout::OpenParagraph(const MarkupTag& tag, LinePass& pass, RunState& st)
+{
+    if (tag.Has("ALIGN")) {
+        // Each word that appears wins over the ones tested before it.
+        const QString align = tag.UpperValue("ALIGN");
+        if (align.contains(QLatin1String("RIGHT")))
+            st.Align = ParagraphAlign::Right;
+        if (align.contains(QLatin1String("LEFT")))
+            st.Align = ParagraphAlign::Left;
+        if (align.contains(QLatin1String("CENTER")))
+            st.Align = ParagraphAlign::Center;
+    }
+    if (int indent = 0; tag.IntValue("INDENT", indent))
+        st.Indent = Coordinate(indent);
+    if (tag.Has("BGCOLOR") && pass.PassMode != Mode::Measure && !p_.KeepColors) {
+        st.ParagraphBackground = true;
+        st.ParagraphColor = MarkupColor(tag.UpperValue("BGCOLOR"));
+        st.ParagraphColorTo = tag.Has("BGCOLORTO") ? MarkupColor(tag.UpperValue("BGCOLORTO")) : clNone;
+        FillBand(pass, st);
+    }
+    return TagEffect::None;
+}
+
+TagEffect Layout::CloseParagraph(const MarkupTag&, LinePass&, RunState& st)
+{
+    st.ParagraphBackground = false;
+    return TagEffect::EndLine;
+}
+
+TagEffect Layout::OpenRotate(const MarkupTag& tag, LinePass&, RunState& st)
+{
+    if (int a = 0; tag.IntValue("A", a))
+        st.Rotation = a % 360;
+    return TagEffect::None;
+}
+
+TagEffect Layout::CloseRotate(const MarkupTag&, LinePass&, RunState& st)
+{
+    st.Rotation = 0;
+    return TagEffect::None;
+}
+
+TagEffect Layout::SubSupOff(const MarkupTag&, LinePass&, RunState& st)
+{
+    st.Sub = st.Sup = false;
+    return TagEffect::None;
+}
+
+TagEffect Layout::OpenList(const MarkupTag&, LinePass&, RunState& st)
+{
+    if (st.ListLevel < MaxCoordinate)
+        ++st.ListLevel;
+    return TagEffect::EndLine;
+}
+
+TagEffect Layout::CloseList(const MarkupTag&, LinePass&, RunState& st)
+{
+    // Outside every list the closing tag is taken for the underline's.
+    if (st.ListLevel >= 1)
+        --st.ListLevel;
+    else
+        SetStyle(st, &QFont::setUnderline, false);
+    return TagEffect::None;
+}
+
+Layout::TagHandlers Layout::HandlersOf(MarkupTagKind kind)
+{
+    using K = MarkupTagKind;
+    // A closing tag spelled like another kind's name does what its letter's
+    // closing tag does: "</BR>" and "</BODY>" end the blink colour, "</HR>"
+    // the highlight, "</IMG>" and "</IND>" italic.
+    switch (kind) {
+    case K::Anchor:
+        return {&Layout::OpenAnchor, &Layout::CloseAnchor};
+    case K::Bold:
+        return StyleTag<&QFont::setBold>();
+    case K::LineBreak:
+        return {&Layout::OpenLineBreak, &Layout::RestoreColor};
+    case K::Blink:
+        return {&Layout::OpenBlink, &Layout::RestoreColor};
+    case K::Body:
+        return {&Layout::OpenBody, &Layout::RestoreColor};
+    case K::Error:
+        return FlagTag<&RunState::Error>();
+    case K::Font:
+        return {&Layout::OpenFont, &Layout::CloseFont};
+    case K::Highlight:
+        return {&Layout::OpenHighlight, &Layout::CloseHighlight};
+    case K::HorizontalRule:
+        return {&Layout::OpenRule, &Layout::CloseHighlight};
+    case K::Italic:
+        return StyleTag<&QFont::setItalic>();
+    case K::Indent:
+        return {&Layout::OpenIndent, &Layout::Style<&QFont::setItalic, false>};
+    case K::Image:
+        return {&Layout::OpenImage, &Layout::Style<&QFont::setItalic, false>};
+    case K::ListItem:
+        return {&Layout::OpenListItem, &Layout::EndLine};
+    case K::Offset:
+        return {&Layout::OpenOffset, &Layout::CloseOffset};
+    case K::Paragraph:
+        return {&Layout::OpenParagraph, &Layout::CloseParagraph};
+    case K::Rotate:
+        return {&Layout::OpenRotate, &Layout::CloseRotate};
+    case K::Subscript:
+        return {&Layout::Flag<&RunState::Sub, true>, &Layout::SubSupOff};
+    case K::Superscript:
+        return {&Layout::Flag<&RunState::Sup, true>, &Layout::SubSupOff};
+    case K::Strike:
+        return StyleTag<&QFont::setStrikeOut>();
+    case K::Shadow:
+        return FlagTag<&RunState::Shadow>();
+    case K::Underline:
+        return StyleTag<&QFont::setUnderline>();
+    case K::UnorderedList:
+        return {&Layout::OpenList, &Layout::CloseList};
+    case K::Hidden:
+        return FlagTag<&RunState::Hidden>();
+    case K::Unknown:
         break;
     }
-    case 'B':
-        if (c2 == u'>') {
-            st.Font.setBold(true);
-            st.FontChanged();
-        } else if (c2 == u'R') {
-            if (measuring)
-                result_.StrippedText += u'\r';
-            effect = TagEffect::EndLine;
-        } else if (c2 == u'L') {
-            if (!p_.BlinkVisible)
-                st.Color = p_.BrushColor;
-        } else if (c2 == u'O') {
-            if (drawing && !p_.KeepColors)
-                PageBackground(tag);
-        }
-        break;
-    case 'E':
-        st.Error = true;
-        break;
-    case 'F':
-        if (tag.Has("FACE")) {
-            const QString face = tag.Value("FACE");
-            if (!face.isEmpty()) {
-                st.Font.setFamily(face);
-                st.FontChanged();
-            }
-        }
-        if (tag.Has("COLOR") && !p_.KeepColors)
-            st.Color = MarkupColor(tag.UpperValue("COLOR"));
-        if (tag.Has("BGCOLOR") && !measuring && !p_.KeepColors) {
-            st.BrushBeforeFont = st.Brush;
-            st.Brush = MarkupColor(tag.UpperValue("BGCOLOR"));
-        }
-        if (int size = 0; tag.FontSize(size)) {
-            SetFontSize(st.Font, MarkupPointSize(size));
-            st.FontChanged();
-        }
-        break;
-    case 'H':
-        if (c2 == u'I') {
-            if (!measuring) {
-                st.BrushBeforeHighlight = st.Brush;
-                st.Brush = runtime::clHighlight;
-                st.Color = runtime::clHighlightText;
-            }
-        } else if (c2 == u'R') {
-            if (drawing) {
-                painter_->setPen(QPen(QColor(0, 0, 0), 1));
-                painter_->drawLine(pass.Left, pass.TextBottom, r_ - 1, pass.TextBottom);
-            }
-            effect = TagEffect::EndLine;
-        }
-        break;
-    case 'I':
-        if (c2 == u'>') {
-            st.Font.setItalic(true);
-            st.FontChanged();
-        } else if (c2 == u'N') {
-            if (int x = 0; tag.IntValue("X", x) && pass.X < Coordinate(x)) {
-                pass.X = Coordinate(x);
-                pass.PenX = Sum(l_, pass.X);
-            }
-        } else if (c2 == u'M') {
-            Picture(tag, pass, st, effect);
-        }
-        break;
-    case 'L': {
-        if (pass.ListItemSeen)
-            return TagEffect::SplitBefore;
-        pass.ListItemSeen = true;
-        const int indent = Sum(0, (long long)st.ListLevel * ListStep);
-        const int level = st.ListLevel;
-        pass.X = Sum(pass.X, indent);
-        pass.PenX = Sum(pass.PenX, indent - ListStep);
-        if (drawing && !st.Hidden) {
-            const QFontMetrics& fm = st.Metrics();
-            painter_->setFont(st.Font);
-            if (const QColor c = Paint(st.Color); c.isValid()) {
-                painter_->setPen(c);
-                painter_->drawText(pass.PenX, pass.TextBottom - fm.descent(),
-                                   level % 2 ? QString(u'\u2022') : QStringLiteral("o"));
-            }
-        }
-        pass.PenX = Sum(pass.PenX, ListStep);
-        break;
-    }
-    case 'O':
-        if (c2 == u'F') {
-            if (int x = 0; tag.IntValue("X", x)) {
-                pass.PenX = pass.X = st.Offset = Coordinate(x);
-            }
-        }
-        break;
-    case 'P': {
-        if (tag.Has("ALIGN")) {
-            const QString align = tag.UpperValue("ALIGN");
-            if (align.contains(QLatin1String("RIGHT")))
-                st.Align = ParagraphAlign::Right;
-            if (align.contains(QLatin1String("LEFT")))
-                st.Align = ParagraphAlign::Left;
-            if (align.contains(QLatin1String("CENTER")))
-                st.Align = ParagraphAlign::Center;
-        }
-        if (int indent = 0; tag.IntValue("INDENT", indent))
-            st.Indent = Coordinate(indent);
-        if (tag.Has("BGCOLOR") && !measuring && !p_.KeepColors) {
-            st.ParagraphBackground = true;
-            st.ParagraphColor = MarkupColor(tag.UpperValue("BGCOLOR"));
-            st.ParagraphColorTo = tag.Has("BGCOLORTO") ? MarkupColor(tag.UpperValue("BGCOLORTO")) : clNone;
-            FillBand(pass, st);
-        }
-        break;
-    }
-    case 'R':
-        if (int a = 0; tag.IntValue("A", a))
-            st.Rotation = a % 360;
-        break;
-    case 'S':
-        if (tag.Upper() == QLatin1String("<SUB>")) {
-            st.Sub = true;
-        } else if (tag.Upper() == QLatin1String("<SUP>")) {
-            st.Sup = true;
-        } else if (c2 == u'>') {
-            st.Font.setStrikeOut(true);
-            st.FontChanged();
-        } else if (c2 == u'H') {
-            st.Shadow = true;
-        }
-        break;
-    case 'U':
-        if (c2 == u'>') {
-            st.Font.setUnderline(true);
-            st.FontChanged();
-        } else {
-            if (st.ListLevel < MaxCoordinate)
-                ++st.ListLevel;
-            effect = TagEffect::EndLine;
-        }
-        break;
-    case 'Z':
-        st.Hidden = true;
-        break;
-    default:
-        break;
-    }
-    return effect;
+    return {&Layout::Ignore, &Layout::Ignore};
 }
 
 } // namespace

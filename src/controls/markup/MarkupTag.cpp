@@ -61,6 +61,81 @@ MarkupTag::MarkupTag(const QString& tag)
 {
 }
 
+MarkupTagKind MarkupTag::Kind() const
+{
+    using K = MarkupTagKind;
+    const char16_t next = Next().unicode();
+    switch (Letter().unicode()) {
+    case 'A':
+        return K::Anchor;
+    case 'B':
+        if (closing_) {
+            // Only the exact "</B>" ends bold; every other closing B tag ends
+            // what blinking did to the colour.
+            if (upper_ == QLatin1String("</B>"))
+                return K::Bold;
+            return next == 'R' ? K::LineBreak : next == 'O' ? K::Body : K::Blink;
+        }
+        switch (next) {
+        case '>':
+            return K::Bold;
+        case 'R':
+            return K::LineBreak;
+        case 'L':
+            return K::Blink;
+        case 'O':
+            return K::Body;
+        default:
+            return K::Unknown;
+        }
+    case 'E':
+        return K::Error;
+    case 'F':
+        return K::Font;
+    case 'H':
+        if (next == 'R')
+            return K::HorizontalRule;
+        // Every other closing H tag ends the highlight.
+        return next == 'I' || closing_ ? K::Highlight : K::Unknown;
+    case 'I':
+        if (next == 'N')
+            return K::Indent;
+        if (next == 'M')
+            return K::Image;
+        // Every other closing I tag ends italic.
+        return next == '>' || closing_ ? K::Italic : K::Unknown;
+    case 'L':
+        return K::ListItem;
+    case 'O':
+        return next == 'F' ? K::Offset : K::Unknown;
+    case 'P':
+        return K::Paragraph;
+    case 'R':
+        return K::Rotate;
+    case 'S':
+        if (next == 'H')
+            return K::Shadow;
+        if (closing_) {
+            // Any closing SU tag ends both; the third letter only names one.
+            if (next == 'U')
+                return At(nameStart_ + 2) == u'P' ? K::Superscript : K::Subscript;
+            return K::Strike;
+        }
+        // Subscript and superscript are the only names read in full.
+        if (upper_ == QLatin1String("<SUB>"))
+            return K::Subscript;
+        if (upper_ == QLatin1String("<SUP>"))
+            return K::Superscript;
+        return next == '>' ? K::Strike : K::Unknown;
+    case 'U':
+        return next == '>' ? K::Underline : K::UnorderedList;
+    case 'Z':
+        return K::Hidden;
+    default:
+        return K::Unknown;
+    }
+}
+
 namespace {
 bool IsNameChar(QChar c)
 {

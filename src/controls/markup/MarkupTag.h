@@ -7,6 +7,37 @@
 
 namespace quorvant::controls {
 
+// What a tag does, decided by the first letter of its name and, for some
+// letters, the character after it; the rest of the name is never read, so
+// "<BRANCH>" is a line break and "<STRIKE>" is nothing. A closing tag gets
+// the kind whose closing half does what that spelling does.
+enum class MarkupTagKind {
+    Anchor,
+    Bold,
+    LineBreak,
+    Blink,
+    Body,
+    Error,
+    Font,
+    Highlight,
+    HorizontalRule,
+    Italic,
+    Indent,
+    Image,
+    ListItem,
+    Offset,
+    Paragraph,
+    Rotate,
+    Subscript,
+    Superscript,
+    Strike,
+    Shadow,
+    Underline,
+    UnorderedList,
+    Hidden,
+    Unknown,
+};
+
 class MarkupTag {
 public:
     explicit MarkupTag(const QString& tag);
@@ -14,6 +45,7 @@ public:
     const QString& Text() const { return text_; }
     const QString& Upper() const { return upper_; }
     bool IsClosing() const { return closing_; }
+    MarkupTagKind Kind() const;
     // The upper-cased first letter of the name and the character after it
     // (0 past the end).
     QChar Letter() const { return At(nameStart_); }

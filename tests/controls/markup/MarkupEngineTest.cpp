@@ -399,6 +399,88 @@ TEST(MarkupDrawing, LowerCaseHexadecimalColourReadsCorrectly)
     EXPECT_EQ(CountPixels(image, image.rect(), IsBlue), 0);
 }
 
+// Each tag's opening half changes the drawing, and its closing half right
+// after it leaves nothing behind; closing tags spelled like another tag's
+// name do what their first letter's closing tag does.
+TEST(MarkupDrawing, EachTagOpensAnEffectThatItsClosingTagUndoes)
+{
+    QPixmap picture(6, 6);
+    picture.fill(Qt::red);
+    TImageList images;
+    images.Add(picture);
+    auto render = [&](const char* markup) {
+        QImage image(120, 50, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TMarkupParams p = Params(QRect(0, 0, 120, 50));
+        p.Images = &images;
+        p.BlinkVisible = false;
+        p.BrushColor = clRed;
+        DrawMarkup(&painter, QString::fromLatin1(markup), p);
+        return image;
+    };
+    const struct {
+        const char* Markup;
+        const char* Reference;
+        bool Same;
+    } rows[] = {
+        {"<a href=\"t\">ww", "ww", false},
+        {"<a href=\"t\"></a>ww", "ww", true},
+        {"<b>ww", "ww", false},
+        {"<b></b>ww", "ww", true},
+        {"<br>ww", "ww", false},
+        {"<bl>ww", "ww", false},
+        {"<bl></bl>ww", "ww", true},
+        {"<bl></br>ww", "ww", true},
+        {"<bl></body>ww", "ww", true},
+        {"<body bgcolor=\"clYellow\">ww", "ww", false},
+        {"<e>ww", "ww", false},
+        {"<e></e>ww", "ww", true},
+        {"<font size=5 color=\"clRed\">ww", "ww", false},
+        {"<font size=5 color=\"clRed\"></font>ww", "ww", true},
+        {"<hi>ww", "ww", false},
+        {"<hi></hi>ww", "ww", true},
+        {"<hi></hr>ww", "ww", true},
+        {"<hr>ww", "<br>ww", false},
+        {"<i>ww", "ww", false},
+        {"<i></i>ww", "ww", true},
+        {"<i></ind>ww", "ww", true},
+        {"<i></img>ww", "ww", true},
+        {"<ind x=\"20\">ww", "ww", false},
+        {"<img src=\"idx:0\">ww", "ww", false},
+        {"<ul><li>ww", "<ul>ww", false},
+        {"a</li>b", "a<br>b", true},
+        {"<ofs x=\"20\">ww", "ww", false},
+        {"<ofs x=\"20\"></ofs><br>ww", "<br>ww", true},
+        {"<r a=\"90\">ww", "ww", false},
+        {"<r a=\"90\"></r>ww", "ww", true},
+        {"<sub></sub>ww<br>ww", "ww<br>ww", true},
+        {"<sup></sup>ww<br>ww", "ww<br>ww", true},
+        {"<sup></sub>ww<br>ww", "ww<br>ww", true},
+        {"<s>ww", "ww", false},
+        {"<s></s>ww", "ww", true},
+        {"<s></strike>ww", "ww", true},
+        {"<sh>ww", "ww", false},
+        {"<sh></sh>ww", "ww", true},
+        {"<u>ww", "ww", false},
+        {"<u></u>ww", "ww", true},
+        {"<u></ul>ww", "ww", true},
+        {"<ul>ww", "ww", false},
+        {"<ul></ul><li>ww", "<br><li>ww", true},
+        {"<z>ww", "ww", false},
+        {"<z></z>ww", "ww", true},
+        {"<q>ww<strike><bx>", "ww", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Markup);
+        EXPECT_EQ(render(row.Markup) == render(row.Reference), row.Same);
+    }
+    // The rule is drawn below a line it ends, like a line break that adds no
+    // line break to the plain text.
+    EXPECT_EQ(Measure(QStringLiteral("a<hr>b"), 500).Height, Measure(QStringLiteral("a<br>b"), 500).Height);
+    EXPECT_EQ(Measure(QStringLiteral("a<hr>b"), 500).StrippedText, QStringLiteral("ab"));
+}
+
 TEST(MarkupColors, NamesAndHexadecimalValues)
 {
     EXPECT_EQ(MarkupColor(u"#FF8000"), 0x0080FFu);
