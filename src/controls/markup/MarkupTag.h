@@ -46,10 +46,6 @@ public:
     const QString& Upper() const { return upper_; }
     bool IsClosing() const { return closing_; }
     MarkupTagKind Kind() const;
-    // The upper-cased first letter of the name and the character after it
-    // (0 past the end).
-    QChar Letter() const { return At(nameStart_); }
-    QChar Next() const { return At(nameStart_ + 1); }
 
     bool Has(const char* name) const { return Find(name) >= 0; }
     // The quoted value after an attribute name, as written and upper-cased.
@@ -65,6 +61,10 @@ public:
 
 private:
     QChar At(qsizetype i) const { return i < upper_.size() ? upper_[i] : QChar(); }
+    // The upper-cased first letter of the name and the character after it
+    // (0 past the end).
+    QChar Letter() const { return At(nameStart_); }
+    QChar Next() const { return At(nameStart_ + 1); }
     qsizetype Find(const char* name) const;
     qsizetype ValueStart(const char* name, qsizetype& end) const;
 

@@ -33,7 +33,7 @@ QList<TRichAnchorAccessible::Anchor> TRichAnchorAccessible::AnchorsOf(const QStr
         if (gt < 0)
             break;
         const MarkupTag tag(markup.mid(lt, gt - lt + 1));
-        if (tag.Letter() == u'A') {
+        if (tag.Kind() == MarkupTagKind::Anchor) {
             if (textStart >= 0) {
                 open.Text = Plain(markup.mid(textStart, lt - textStart));
                 anchors.append(open);

@@ -51,10 +51,12 @@ namespace {
 // start of a list item.
 bool BreaksLine(const MarkupTag& tag)
 {
-    const QChar c1 = tag.Letter(), c2 = tag.Next();
+    using K = MarkupTagKind;
+    const K kind = tag.Kind();
     if (tag.IsClosing())
-        return c1 == u'P' || c1 == u'L';
-    return ((c1 == u'B' || c1 == u'H') && c2 == u'R') || c1 == u'L' || (c1 == u'U' && c2 != u'>');
+        return kind == K::Paragraph || kind == K::ListItem;
+    return kind == K::LineBreak || kind == K::HorizontalRule || kind == K::ListItem ||
+           kind == K::UnorderedList;
 }
 
 QString ReadEntities(QString text)
@@ -101,7 +103,7 @@ QString TRichLabelAccessible::ReadableText(const QString& markup)
         if (gt < 0)
             break; // an unterminated tag takes the rest with it
         const MarkupTag tag(markup.mid(i, gt - i + 1));
-        if (tag.Letter() == u'Z')
+        if (tag.Kind() == MarkupTagKind::Hidden)
             hidden = !tag.IsClosing();
         else if (BreaksLine(tag))
             endLine();
