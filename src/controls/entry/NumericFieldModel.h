@@ -1,8 +1,9 @@
 #pragma once
 // The editing state of a numeric picture field without any widget: the mask,
-// the display text, calculator-style entry, formatting, conversion back to a
-// number, validation and stepping. The field widget paints it and routes
-// keys and focus into it; tests and the fuzz target drive it directly.
+// the display text and the text drawn from it, calculator-style entry,
+// formatting, conversion back to a number, validation and stepping. The
+// field widget paints the drawn text and routes keys, focus and its drawing
+// properties into it; tests and the fuzz target drive it directly.
 
 #include <QString>
 #include <cstdint>

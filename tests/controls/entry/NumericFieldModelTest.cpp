@@ -475,13 +475,13 @@ TEST(NumericFieldModel, DisplayTextAndDrawnText)
 {
     using Draw = NumericFieldModel::DrawOptions;
     using Zero = NumericFieldModel::ZeroDisplay;
+    const Draw focused{.focused = true};
     TIntlSup noThousands; // pt_PT
     noThousands.DecimalChar = u',';
     noThousands.ThousandsChar = QChar();
-    const QString blanks13(13, u' ');
     const QString grouped = QStringLiteral(" 1_234_567,50").replace(u'_', QChar());
+    const QString blank(13, u' ');
     const struct {
-        const char* name;
         QString mask;
         double value; // written by code unless keys are typed
         const char* keys;
@@ -489,117 +489,56 @@ TEST(NumericFieldModel, DisplayTextAndDrawnText)
         QString display, drawn;
         TIntlSup intl = TIntlSup();
     } rows[] = {
-        {"plain", Amount, 1234.5, nullptr, {}, "     1,234.50", "     1,234.50"},
-        {"typed", Amount, 0, "12.5-", {.focused = true}, "        -12.5", "        -12.5"},
-        {"pad", Amount, 1, nullptr, {.padChar = u'*'}, "         1.00", "*********1.00"},
-        {"pad typed",
-         Amount,
-         0,
-         "12.5-",
-         {.padChar = u'_', .focused = true},
-         "        -12.5",
-         "________-12.5"},
-        {"password", Amount, 1, nullptr, {.password = true}, "         1.00", "         ****"},
-        {"password pad",
-         Amount,
-         1,
-         nullptr,
-         {.padChar = u'*', .password = true},
-         "         1.00",
-         "*************"},
-        {"parens", "###.##p", -1.5, nullptr, {}, " -1.50 ", " (1.50)"},
-        {"parens positive", "###.##p", 1.5, nullptr, {}, "  1.50 ", "  1.50 "},
-        {"parens typed", "###.##p", 0, "12.5-", {.focused = true}, " -12.5 ", " (12.5)"},
-        {"trailing sign", "###.##g", -1.5, nullptr, {}, " -1.50 ", "  1.50-"},
-        {"trailing sign typed", "###.##g", 0, "1-", {.focused = true}, "    -1 ", "     1-"},
-        {"zero hidden", Amount, 0, nullptr, {.zeroDisplay = Zero::Hide}, "         0.00", blanks13},
-        {"zero hidden, focused",
-         Amount,
-         0,
-         nullptr,
-         {.focused = true, .zeroDisplay = Zero::Hide},
-         "         0.00",
-         "         0.00"},
-        {"zero hidden, other value",
-         Amount,
-         1,
-         nullptr,
-         {.zeroDisplay = Zero::Hide},
-         "         1.00",
-         "         1.00"},
-        {"hidden value",
-         Amount,
-         5,
-         nullptr,
-         {.zeroDisplay = Zero::Hide, .zeroValue = 5},
-         "         5.00",
-         blanks13},
-        {"zero hidden until modified",
-         Amount,
-         0,
-         nullptr,
-         {.zeroDisplay = Zero::HideUntilModified},
-         "         0.00",
-         blanks13},
-        {"zero modified",
-         Amount,
-         0,
-         nullptr,
-         {.zeroDisplay = Zero::HideUntilModified, .modified = true},
-         "         0.00",
-         "         0.00"},
-        {"zero hidden, modified",
-         Amount,
-         0,
-         nullptr,
-         {.zeroDisplay = Zero::Hide, .modified = true},
-         "         0.00",
-         blanks13},
-        {"uninitialized", Amount, 3, nullptr, {.uninitialized = true}, "         3.00", blanks13},
-        {"uninitialized, focused",
-         Amount,
-         3,
-         nullptr,
-         {.focused = true, .uninitialized = true},
-         "         3.00",
-         "         3.00"},
+        // clang-format off
+        {Amount,    1234.5, nullptr, {},                              "     1,234.50", "     1,234.50"},
+        {Amount,    0,      "12.5-", focused,                         "        -12.5", "        -12.5"},
+        {Amount,    1,      nullptr, {.padChar = u'*'},               "         1.00", "*********1.00"},
+        {Amount,    0,      "12.5-", {.padChar = u'_', .focused = true},
+                                                                      "        -12.5", "________-12.5"},
+        {Amount,    1,      nullptr, {.password = true},              "         1.00", "         ****"},
+        {Amount,    1,      nullptr, {.padChar = u'*', .password = true},
+                                                                      "         1.00", "*************"},
+        // The sign drawn where the mask puts it.
+        {"###.##p", -1.5,   nullptr, {},                              " -1.50 ",       " (1.50)"},
+        {"###.##p", 1.5,    nullptr, {},                              "  1.50 ",       "  1.50 "},
+        {"###.##p", 0,      "12.5-", focused,                         " -12.5 ",       " (12.5)"},
+        {"###.##g", -1.5,   nullptr, {},                              " -1.50 ",       "  1.50-"},
+        {"###.##g", 0,      "1-",    focused,                         "    -1 ",       "     1-"},
+        // Hidden values: blank while the field has no focus.
+        {Amount,    0,      nullptr, {.zeroDisplay = Zero::Hide},     "         0.00", blank},
+        {Amount,    0,      nullptr, {.focused = true, .zeroDisplay = Zero::Hide},
+                                                                      "         0.00", "         0.00"},
+        {Amount,    1,      nullptr, {.zeroDisplay = Zero::Hide},     "         1.00", "         1.00"},
+        {Amount,    5,      nullptr, {.zeroDisplay = Zero::Hide, .zeroValue = 5},
+                                                                      "         5.00", blank},
+        {Amount,    0,      nullptr, {.zeroDisplay = Zero::Hide, .modified = true},
+                                                                      "         0.00", blank},
+        {Amount,    0,      nullptr, {.zeroDisplay = Zero::HideUntilModified},
+                                                                      "         0.00", blank},
+        {Amount,    0,      nullptr, {.zeroDisplay = Zero::HideUntilModified, .modified = true},
+                                                                      "         0.00", "         0.00"},
+        {Amount,    3,      nullptr, {.uninitialized = true},         "         3.00", blank},
+        {Amount,    3,      nullptr, {.focused = true, .uninitialized = true},
+                                                                      "         3.00", "         3.00"},
         // Removed separator positions are no characters: no star, no pad.
-        {"no thousands", Amount, 1234567.5, nullptr, {}, grouped, " 1234567,50", noThousands},
-        {"no thousands, password",
-         Amount,
-         1234567.5,
-         nullptr,
-         {.password = true},
-         grouped,
-         " **********",
-         noThousands},
-        {"no thousands, pad",
-         Amount,
-         1234567.5,
-         nullptr,
-         {.padChar = u'*'},
-         grouped,
-         "*1234567,50",
-         noThousands},
-        {"no thousands, hidden",
-         Amount,
-         1234567.5,
-         nullptr,
-         {.uninitialized = true},
-         grouped,
-         QString(11, u' '),
-         noThousands},
+        {Amount,    1234567.5, nullptr, {},                      grouped, " 1234567,50",    noThousands},
+        {Amount,    1234567.5, nullptr, {.password = true},      grouped, " **********",    noThousands},
+        {Amount,    1234567.5, nullptr, {.padChar = u'*'},       grouped, "*1234567,50",    noThousands},
+        {Amount,    1234567.5, nullptr, {.uninitialized = true}, grouped, QString(11, u' '), noThousands},
+        // clang-format on
     };
+    int row = 0;
     for (const auto& r : rows) {
+        ++row;
         NumericFieldModel m = Field(r.mask, r.intl);
         if (r.keys) {
             m.ClearEntry();
-            ASSERT_EQ(Type(m, QString::fromLatin1(r.keys)), 0) << r.name;
+            ASSERT_EQ(Type(m, QString::fromLatin1(r.keys)), 0) << "row " << row;
         } else {
             m.SetValue(r.value);
         }
-        EXPECT_EQ(m.DisplayText(), r.display) << r.name;
-        EXPECT_EQ(m.DrawnText(r.draw), r.drawn) << r.name;
+        EXPECT_EQ(m.DisplayText(), r.display) << "row " << row;
+        EXPECT_EQ(m.DrawnText(r.draw), r.drawn) << "row " << row;
     }
 }
 
