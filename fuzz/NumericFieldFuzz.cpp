@@ -1,8 +1,10 @@
 // Random key, character and clipboard sequences into the numeric field's
 // editing model, for the program's masks and a few others. After every step
 // the display text must keep the mask's length and convert back to a number
-// within the range; a value written by the program must read back as
-// formatted whenever the field says it fits.
+// within the range, a full entry must take no further digit, and the drawn
+// text (options taken from the step's byte) must be as long as the shown
+// text; a value written by the program must read back as formatted whenever
+// the field says it fits.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -52,7 +54,7 @@ private:
     std::size_t pos_ = 0;
 };
 
-void Check(const NumericFieldModel& m)
+void Check(const NumericFieldModel& m, std::uint8_t drawBits)
 {
     if (m.DisplayText().size() != m.Mask().Length())
         std::abort();
@@ -61,7 +63,22 @@ void Check(const NumericFieldModel& m)
         std::abort();
     if (!(value >= m.RangeLow() && value <= m.RangeHigh()))
         std::abort();
-    if (m.EntryBuffer().size() > 255)
+    // Typing over a selection starts afresh; a one-slot mask replaces its digit.
+    if (m.EntryFull() && !m.HasSelection() && m.Mask().TotalSlots() > 1) {
+        NumericFieldModel more = m;
+        if (more.TypeChar(u'5') == NumericFieldModel::Edit::Changed)
+            std::abort();
+    }
+    const NumericFieldModel::DrawOptions draw{
+        .padChar = (drawBits & 1) ? u'*' : u' ',
+        .password = (drawBits & 2) != 0,
+        .focused = (drawBits & 4) != 0,
+        .uninitialized = (drawBits & 8) != 0,
+        .zeroDisplay = static_cast<NumericFieldModel::ZeroDisplay>((drawBits >> 4) % 3),
+        .zeroValue = static_cast<double>(value),
+        .modified = (drawBits & 0x40) != 0,
+    };
+    if (m.DrawnText(draw).size() != NumericFieldModel::ShownText(m.DisplayText()).size())
         std::abort();
 }
 
@@ -82,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     m.SetPictureMask(QString::fromLatin1(Masks[(setup & 0x7f) % std::size(Masks)]));
     m.SaveRestoreText();
     m.RebuildEntry();
-    Check(m);
+    Check(m, setup);
 
     for (int steps = 0; !in.Empty() && steps < 512; ++steps) {
         const std::uint8_t op = in.Byte();
@@ -121,8 +138,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             m.SetValue(v);
             m.RebuildEntry();
             if (fits) {
+                // A double field formats the double itself.
                 long double shown = 0, expected = 0;
-                if (!m.Convert(shown) || !NumberText::Parse(m.FormatNumber(v), expected) || shown != expected)
+                if (!m.Convert(shown) ||
+                    !NumberText::Parse(NumberText::FormatFixed(v, m.Mask().DecimalPlaces()), expected) ||
+                    shown != expected)
                     std::abort();
             }
             break;
@@ -142,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             m.Restore();
             break;
         }
-        Check(m);
+        Check(m, op);
     }
     return 0;
 }

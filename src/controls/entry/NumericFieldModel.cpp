@@ -265,6 +265,48 @@ QString NumericFieldModel::ShownText(const QString& text)
     return shown;
 }
 
+QString NumericFieldModel::DrawnText(const DrawOptions& options) const
+{
+    if (!options.focused) {
+        bool blank = options.uninitialized;
+        if (!blank && options.zeroDisplay != ZeroDisplay::Show) {
+            long double value = 0;
+            blank = Convert(value) && static_cast<double>(value) == options.zeroValue &&
+                    (options.zeroDisplay == ZeroDisplay::Hide || !options.modified);
+        }
+        if (blank)
+            return QString(ShownText(display_).size(), u' ');
+    }
+    QString text = display_;
+    const auto sign = text.indexOf(u'-');
+    if (mask_.HasParens()) {
+        const auto close = mask_.Text().indexOf(u'p');
+        if (sign >= 0 && close >= 0 && close < text.size()) {
+            text[sign] = u'(';
+            text[close] = u')';
+        }
+    } else if (mask_.HasSignPos()) {
+        const auto at = mask_.Text().indexOf(u'g');
+        if (sign >= 0 && at >= 0 && at < text.size()) {
+            text[sign] = u' ';
+            text[at] = u'-';
+        }
+    }
+    if (options.password)
+        for (QChar& c : text)
+            if (c != u' ' && c != RemovedPosition)
+                c = u'*';
+    if (options.padChar != u' ') {
+        // Separators without a digit to their left count as empty digit
+        // positions.
+        for (int i = 0; i < text.size() && text[i] == u' '; ++i)
+            if (i < mask_.Length() &&
+                (mask_.IsEditable(i) || mask_.KindAt(i) == PictureMask::Kind::Separator))
+                text[i] = options.padChar;
+    }
+    return ShownText(text);
+}
+
 std::string NumericFieldModel::StrippedText(const QString& text) const
 {
     QString kept;
@@ -308,16 +350,18 @@ bool NumericFieldModel::ConvertText(const QString& text, long double& value) con
     return NumberText::Parse(s, value);
 }
 
+bool NumericFieldModel::AllBlank() const
+{
+    for (int i = 0; i < mask_.Length() && i < display_.size(); ++i)
+        if (mask_.IsEditable(i) && display_[i] != u' ')
+            return false;
+    return true;
+}
+
 std::uint16_t NumericFieldModel::Validate(bool writeBack, bool inputRequired, bool uninitialized)
 {
-    if (inputRequired) {
-        bool blank = true;
-        for (int i = 0; i < mask_.Length() && i < display_.size(); ++i)
-            if (mask_.IsEditable(i) && display_[i] != u' ')
-                blank = false;
-        if (blank || uninitialized)
-            return vcRequired;
-    }
+    if (inputRequired && (AllBlank() || uninitialized))
+        return vcRequired;
     long double value = 0;
     if (!Convert(value))
         return vcInvalidNumber;
@@ -402,10 +446,10 @@ NumericFieldModel::Edit NumericFieldModel::TypeChar(QChar ch)
         selected_ = false;
         UpdateDisplayFromEntry();
     }
-    return AddChar(ch, false);
+    return AddChar(ch);
 }
 
-NumericFieldModel::Edit NumericFieldModel::AddChar(QChar ch, bool)
+NumericFieldModel::Edit NumericFieldModel::AddChar(QChar ch)
 {
     if (ch == intl_.DecimalChar)
         ch = u'.';
@@ -481,7 +525,7 @@ NumericFieldModel::Edit NumericFieldModel::Paste(const QString& text)
             continue;
         if (UsedSlots() > mask_.TotalSlots())
             continue;
-        AddChar(ch, true);
+        AddChar(ch);
     }
     return display_ == before ? Edit::Ignored : Edit::Changed;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The editing state of a numeric picture field without any widget: the mask,
-// the display text, calculator-style entry, formatting, conversion back to a
-// number, validation and stepping. The field widget paints it and routes
-// keys and focus into it; tests and the fuzz target drive it directly.
+// the display text and the text drawn from it, calculator-style entry,
+// formatting, conversion back to a number, validation and stepping. The
+// field widget paints the drawn text and routes keys, focus and its drawing
+// properties into it; tests and the fuzz target drive it directly.
 
 #include <QString>
 #include <cstdint>
@@ -30,10 +31,20 @@ enum class NumericType {
 class NumericFieldModel {
 public:
     enum class Edit { Refused, Ignored, Changed };
+    enum class ZeroDisplay { Show, Hide, HideUntilModified };
+    // The field's state that changes how the display text is drawn.
+    struct DrawOptions {
+        QChar padChar = u' ';
+        bool password = false;
+        bool focused = false;
+        bool uninitialized = false;
+        ZeroDisplay zeroDisplay = ZeroDisplay::Show;
+        double zeroValue = 0;
+        bool modified = false;
+    };
 
     explicit NumericFieldModel(const TIntlSup& intl = TIntlSup());
 
-    static QString DefaultMask(NumericType type);
     static void DefaultRange(NumericType type, long double& low, long double& high);
     static bool IsFloatType(NumericType type);
 
@@ -51,39 +62,30 @@ public:
     // Equal bounds mean the type's default range.
     void SetRange(long double low, long double high);
 
-    // One character per mask position. A separator position with a digit to
-    // its left holds RemovedPosition when the user has no thousands
-    // character: the position is left out of what is shown.
+    // One character per mask position; see RemovedPosition.
     const QString& DisplayText() const { return display_; }
-    static constexpr QChar RemovedPosition = QChar(u'\0');
     // A display text as it is shown and copied: removed positions left out.
     static QString ShownText(const QString& text);
+    // The display text as the field draws it: signs in their mask positions,
+    // password stars, the pad character, removed positions left out, and
+    // all blanks while an unfocused field hides its value.
+    QString DrawnText(const DrawOptions& options) const;
     // Formats a value written by the program into the display text (no
     // validation, no change mark); the value is narrowed to the storage type
     // first, so a double shows as a double rounds (2.675 shows 2.67).
     void SetValue(long double value);
-    // Re-writes the display text with a value converted from text, in
-    // extended precision (a typed 2.345 shows 2.35).
-    void RewriteText(long double value);
-    // The number text a value would be formatted to, before merging.
-    std::string FormatNumber(long double value) const;
-    // Merges a plain number text ("-1234.5") into the mask.
-    QString MergeIntoMask(const std::string& number) const;
     // Whether a value shows unchanged: no integer digit or sign dropped.
     bool ValueFits(long double value) const;
 
-    // The display text stripped to a plain number text.
-    std::string StrippedText(const QString& text) const;
     // Display text to number; false when it does not parse.
     bool Convert(long double& value) const { return ConvertText(display_, value); }
-    bool ConvertText(const QString& text, long double& value) const;
+    // No editable position holds anything.
+    bool AllBlank() const;
     // The built-in checks: 0 or 256/257/258. With writeBack and a valid
     // value the display is reformatted (12 becomes 12.00).
     std::uint16_t Validate(bool writeBack, bool inputRequired = false, bool uninitialized = false);
 
     // Calculator entry.
-    const std::string& EntryBuffer() const { return entry_; }
-    bool EntryNegative() const { return negative_; }
     // Every slot taken (the sign counts as one).
     bool EntryFull() const { return UsedSlots() >= mask_.TotalSlots(); }
     void RebuildEntry();
@@ -103,21 +105,32 @@ public:
 
     // Restore text, taken when the field gains the focus.
     void SaveRestoreText() { restore_ = display_; }
-    const QString& RestoreText() const { return restore_; }
     void Restore();
 
     // A numeric field's selection is all or nothing.
     bool HasSelection() const { return selected_; }
     void SelectAll() { selected_ = !display_.isEmpty(); }
     void DropSelection() { selected_ = false; }
-    QString SelectedText() const { return selected_ ? display_ : QString(); }
-    int CaretPos() const { return static_cast<int>(display_.size()); }
-
-    // Rebuilds the display from the entry buffer (hidden decimal places).
-    void UpdateDisplayFromEntry();
 
 private:
-    Edit AddChar(QChar ch, bool quiet);
+    // A separator position with a digit to its left holds this when the
+    // user has no thousands character: the position is left out when shown.
+    static constexpr QChar RemovedPosition = QChar(u'\0');
+
+    static QString DefaultMask(NumericType type);
+    // Re-writes the display text with a value converted from text, in
+    // extended precision (a typed 2.345 shows 2.35).
+    void RewriteText(long double value);
+    // The number text a value would be formatted to, before merging.
+    std::string FormatNumber(long double value) const;
+    // Merges a plain number text ("-1234.5") into the mask.
+    QString MergeIntoMask(const std::string& number) const;
+    // A display text stripped to a plain number text.
+    std::string StrippedText(const QString& text) const;
+    bool ConvertText(const QString& text, long double& value) const;
+    // Rebuilds the display from the entry buffer (hidden decimal places).
+    void UpdateDisplayFromEntry();
+    Edit AddChar(QChar ch);
     int UsedSlots() const { return (negative_ ? 1 : 0) + static_cast<int>(entry_.size()); }
     bool InRange(long double value) const;
     void ApplyDefaultRangeIfEqual();

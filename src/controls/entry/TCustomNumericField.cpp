@@ -286,57 +286,15 @@ void TCustomNumericField::efLeave()
     model_.ResetEntryBuffer();
 }
 
-bool TCustomNumericField::efAllBlank() const
-{
-    const QString& text = model_.DisplayText();
-    for (int i = 0; i < model_.Mask().Length() && i < text.size(); ++i)
-        if (model_.Mask().IsEditable(i) && text[i] != u' ')
-            return false;
-    return true;
-}
-
 QString TCustomNumericField::efDrawnText() const
 {
-    QString text = model_.DisplayText();
-    const class PictureMask& mask = model_.Mask();
-    const auto sign = text.indexOf(u'-');
-    if (mask.HasParens()) {
-        const auto close = mask.Text().indexOf(u'p');
-        if (sign >= 0 && close >= 0 && close < text.size()) {
-            text[sign] = u'(';
-            text[close] = u')';
-        }
-    } else if (mask.HasSignPos()) {
-        const auto at = mask.Text().indexOf(u'g');
-        if (sign >= 0 && at >= 0 && at < text.size()) {
-            text[sign] = u' ';
-            text[at] = u'-';
-        }
-    }
-    const bool password = Options() & efoPasswordMode;
-    if (password)
-        for (QChar& c : text)
-            if (c != u' ')
-                c = u'*';
-    if (padChar_ != u' ' || password) {
-        // Separators without a digit to their left count as empty digit
-        // positions.
-        for (int i = 0; i < text.size() && text[i] == u' '; ++i)
-            if (i < mask.Length() && (mask.IsEditable(i) || mask.KindAt(i) == PictureMask::Kind::Separator))
-                text[i] = padChar_;
-    }
-    text = NumericFieldModel::ShownText(text);
-    if (!FieldHasFocus()) {
-        bool blank = uninitialized_;
-        if (!blank && zeroDisplay_ != zdShow) {
-            long double value = 0;
-            blank = model_.Convert(value) && static_cast<double>(value) == zeroDisplayValue_ &&
-                    (zeroDisplay_ == zdHide || !Modified());
-        }
-        if (blank)
-            text.fill(u' ');
-    }
-    return text;
+    return model_.DrawnText({.padChar = padChar_,
+                             .password = (Options() & efoPasswordMode) != 0,
+                             .focused = FieldHasFocus(),
+                             .uninitialized = uninitialized_,
+                             .zeroDisplay = static_cast<NumericFieldModel::ZeroDisplay>(zeroDisplay_),
+                             .zeroValue = zeroDisplayValue_,
+                             .modified = Modified()});
 }
 
 } // namespace quorvant::controls

@@ -30,8 +30,11 @@ public:
         nftComp,
     };
     Q_ENUM(TNumericDataType)
+    // In the model's order: the drawn text is the model's.
     enum TZeroDisplay { zdShow, zdHide, zdHideUntilModified };
     Q_ENUM(TZeroDisplay)
+    static_assert(zdHide == int(NumericFieldModel::ZeroDisplay::Hide) &&
+                  zdHideUntilModified == int(NumericFieldModel::ZeroDisplay::HideUntilModified));
 
     explicit TCustomNumericField(QWidget* parent = nullptr);
 
@@ -93,7 +96,7 @@ protected:
     void efEnter(bool saveRestoreText) override;
     void efLeave() override;
     std::uint16_t efValidate(bool writeBack) override { return model_.Validate(writeBack); }
-    bool efAllBlank() const override;
+    bool efAllBlank() const override { return model_.AllBlank(); }
     bool efEntryFull() const override { return model_.EntryFull(); }
     bool efUninitialized() const override { return uninitialized_; }
     void efClearUninitialized() override { uninitialized_ = false; }

@@ -210,8 +210,7 @@ TEST(NumericFieldModel, CalculatorEntryInAnAmountField)
     NumericFieldModel d = Field(Amount);
     d.ClearEntry();
     EXPECT_EQ(Type(d, "1.2345678901"), 1); // the tenth decimal is refused
-    EXPECT_EQ(d.EntryBuffer(), "1.234567890");
-    EXPECT_EQ(Shown(d), "1.234567890");
+    EXPECT_EQ(d.DisplayText(), "  1.234567890");
     EXPECT_EQ(Leave(d), "1.23");
 }
 
@@ -232,8 +231,7 @@ TEST(NumericFieldModel, HiddenDecimalPlacesWhileEditing)
 TEST(NumericFieldModel, ZerosSignsAndRemoval)
 {
     NumericFieldModel y = Field(Years);
-    y.RebuildEntry();
-    EXPECT_EQ(y.EntryBuffer(), "");
+    y.RebuildEntry(); // a shown zero is an empty entry: a leading zero is ignored
     EXPECT_EQ(y.TypeChar(u'0'), NumericFieldModel::Edit::Ignored);
     Type(y, "30");
     EXPECT_EQ(Shown(y), "30");
@@ -252,24 +250,22 @@ TEST(NumericFieldModel, ZerosSignsAndRemoval)
     Type(m, "-");
     EXPECT_EQ(Shown(m), "-0");
     EXPECT_EQ(m.Remove(), NumericFieldModel::Edit::Changed); // clears the sign
-    EXPECT_FALSE(m.EntryNegative());
-    EXPECT_EQ(Shown(m), "0");
+    EXPECT_EQ(m.DisplayText(), "            0");
     Type(m, "12.");
     m.Remove();
-    EXPECT_EQ(m.EntryBuffer(), "12");
+    EXPECT_EQ(m.DisplayText(), "           12");
     m.ClearEntry();
     Type(m, ".");
     EXPECT_EQ(Shown(m), "0.");
     m.Remove();
-    EXPECT_EQ(m.EntryBuffer(), "");
     EXPECT_EQ(Shown(m), "0");
+    EXPECT_EQ(m.TypeChar(u'0'), NumericFieldModel::Edit::Ignored); // the entry is empty again
     Type(m, ".5");
     m.Remove();
-    EXPECT_EQ(m.EntryBuffer(), ".");
+    EXPECT_EQ(m.DisplayText(), "           0.");
     m.ClearEntry();
     m.SetValue(0);
     m.RebuildEntry(); // 0.00 clicked into: typing appends
-    EXPECT_EQ(m.EntryBuffer(), "0.00");
     Type(m, "5");
     EXPECT_EQ(Shown(m), "0.005");
     EXPECT_EQ(Leave(m), "0.01");
@@ -293,22 +289,15 @@ TEST(NumericFieldModel, PasteSkipsWhatDoesNotFit)
     NumericFieldModel m = Field(Amount);
     m.ClearEntry();
     m.Paste("$1,234.56");
-    EXPECT_EQ(m.EntryBuffer(), "1234.56");
+    EXPECT_EQ(m.DisplayText(), "     1,234.56");
     EXPECT_EQ(Leave(m), "1,234.56");
     m.RebuildEntry();
     m.SelectAll();
     m.Paste("-7-7");
-    EXPECT_TRUE(m.EntryNegative());
-    EXPECT_EQ(m.EntryBuffer(), "77");
+    EXPECT_EQ(m.DisplayText(), "          -77");
     m.ClearEntry();
     m.Paste("1234567890123");
-    EXPECT_EQ(m.EntryBuffer(), "12345678");
-
-    NumericFieldModel p = Field("###.##p");
-    p.ClearEntry();
-    p.Paste("(12.5)");
-    EXPECT_TRUE(p.EntryNegative());
-    EXPECT_EQ(p.EntryBuffer(), "12.5");
+    EXPECT_EQ(m.DisplayText(), "   12,345,678");
 }
 
 TEST(NumericFieldModel, DecimalCommaLocale)
@@ -317,7 +306,8 @@ TEST(NumericFieldModel, DecimalCommaLocale)
     m.SetValue(1234.5);
     EXPECT_EQ(Shown(m), "1.234,50");
     m.RebuildEntry();
-    EXPECT_EQ(m.EntryBuffer(), "1234.50");
+    m.Remove(); // the buffer is the plain number: only its last digit goes
+    EXPECT_EQ(Shown(m), "1.234,5");
     m.ClearEntry();
     EXPECT_EQ(Type(m, "1234,5"), 0);
     EXPECT_EQ(Shown(m), "1.234,5");
@@ -325,7 +315,7 @@ TEST(NumericFieldModel, DecimalCommaLocale)
     EXPECT_EQ(Leave(m), "1.234,50");
     m.ClearEntry();
     m.Paste("9.876,25");
-    EXPECT_EQ(m.EntryBuffer(), "9876.25");
+    EXPECT_EQ(Shown(m), "9.876,25");
 }
 
 // Locales as glibc gives them: pt_PT has a decimal comma and no thousands
@@ -364,7 +354,9 @@ TEST(NumericFieldModel, LocalesWithoutOrWithWideThousandsCharacters)
         m.SetValue(1234567.5);
         EXPECT_EQ(shown(), r.written);
         m.RebuildEntry();
-        EXPECT_EQ(m.EntryBuffer(), "1234567.50");
+        m.Remove(); // the buffer is the plain number: only its last digit goes
+        EXPECT_EQ(shown(), r.written.chopped(1));
+        m.SetValue(1234567.5);
         // What is shown (and copied) pastes back as the same number.
         const QString copied = shown();
         m.ClearEntry();
@@ -417,23 +409,26 @@ TEST(NumericFieldModel, TypedValuesRoundAsTypedWrittenValuesAsDoubles)
 
 TEST(NumericFieldModel, ConversionAndValidationCodes)
 {
-    NumericFieldModel m = Field(Percent);
+    // Half-typed entries read as the number they stand for.
     const struct {
+        const char* keys;
         QString display;
-        bool ok;
         long double value;
     } rows[] = {
-        {"        ", true, 0},    {"  6.7500", true, 6.75}, {"  6.    ", true, 6},  {"   .5   ", true, 0.5},
-        {"  -.5   ", true, -0.5}, {"  6 .5  ", true, 6.5},  {" 1x.0000", false, 0}, {"  - 5   ", false, 0},
+        {"", "       0", 0},       {"6.", "      6.", 6},      {".5", "     0.5", 0.5},
+        {".5-", "    -0.5", -0.5}, {"6.75", "    6.75", 6.75},
     };
     for (const auto& r : rows) {
+        NumericFieldModel typed = Field(Percent);
+        typed.ClearEntry();
+        Type(typed, QString::fromLatin1(r.keys));
+        EXPECT_EQ(typed.DisplayText(), r.display) << r.keys;
         long double v = -1;
-        EXPECT_EQ(m.ConvertText(r.display, v), r.ok) << r.display.toStdString();
-        if (r.ok) {
-            EXPECT_EQ(v, r.value) << r.display.toStdString();
-        }
+        ASSERT_TRUE(typed.Convert(v)) << r.keys;
+        EXPECT_EQ(v, r.value) << r.keys;
     }
 
+    NumericFieldModel m = Field(Percent);
     m.SetRange(0, 10);
     m.SetValue(12.5);
     EXPECT_EQ(m.Validate(false), vcRange);
@@ -444,6 +439,12 @@ TEST(NumericFieldModel, ConversionAndValidationCodes)
     m.SetValue(0);
     m.ClearEntry();
     EXPECT_EQ(m.Validate(false, true), vcOk);
+    EXPECT_FALSE(m.AllBlank()); // the zero shows
+    NumericFieldModel decimals = Field(".####");
+    decimals.ClearEntry();
+    EXPECT_TRUE(decimals.AllBlank());
+    EXPECT_EQ(decimals.Validate(false, true), vcRequired);
+    EXPECT_EQ(decimals.Validate(false), vcOk);
     m.SetPictureMask("####");
     EXPECT_EQ(Shown(m), "0");
     EXPECT_EQ(m.Validate(false, true, true), vcRequired);
@@ -468,6 +469,79 @@ TEST(NumericFieldModel, ConversionAndValidationCodes)
         EXPECT_EQ(ValidationMessage(r.code, "stored").toStdString(), r.text);
 }
 
+// What the field holds and what it draws, side by side: the value is written
+// by code or typed into a focused field, then drawn with the field's options.
+TEST(NumericFieldModel, DisplayTextAndDrawnText)
+{
+    using Draw = NumericFieldModel::DrawOptions;
+    using Zero = NumericFieldModel::ZeroDisplay;
+    const Draw focused{.focused = true};
+    TIntlSup noThousands; // pt_PT
+    noThousands.DecimalChar = u',';
+    noThousands.ThousandsChar = QChar();
+    const QString grouped = QStringLiteral(" 1_234_567,50").replace(u'_', QChar());
+    const QString blank(13, u' ');
+    const struct {
+        QString mask;
+        double value; // written by code unless keys are typed
+        const char* keys;
+        Draw draw;
+        QString display, drawn;
+        TIntlSup intl = TIntlSup();
+    } rows[] = {
+        // clang-format off
+        {Amount,    1234.5, nullptr, {},                              "     1,234.50", "     1,234.50"},
+        {Amount,    0,      "12.5-", focused,                         "        -12.5", "        -12.5"},
+        {Amount,    1,      nullptr, {.padChar = u'*'},               "         1.00", "*********1.00"},
+        {Amount,    0,      "12.5-", {.padChar = u'_', .focused = true},
+                                                                      "        -12.5", "________-12.5"},
+        {Amount,    1,      nullptr, {.password = true},              "         1.00", "         ****"},
+        {Amount,    1,      nullptr, {.padChar = u'*', .password = true},
+                                                                      "         1.00", "*************"},
+        // The sign drawn where the mask puts it.
+        {"###.##p", -1.5,   nullptr, {},                              " -1.50 ",       " (1.50)"},
+        {"###.##p", 1.5,    nullptr, {},                              "  1.50 ",       "  1.50 "},
+        {"###.##p", 0,      "12.5-", focused,                         " -12.5 ",       " (12.5)"},
+        {"###.##g", -1.5,   nullptr, {},                              " -1.50 ",       "  1.50-"},
+        {"###.##g", 0,      "1-",    focused,                         "    -1 ",       "     1-"},
+        // Hidden values: blank while the field has no focus.
+        {Amount,    0,      nullptr, {.zeroDisplay = Zero::Hide},     "         0.00", blank},
+        {Amount,    0,      nullptr, {.focused = true, .zeroDisplay = Zero::Hide},
+                                                                      "         0.00", "         0.00"},
+        {Amount,    1,      nullptr, {.zeroDisplay = Zero::Hide},     "         1.00", "         1.00"},
+        {Amount,    5,      nullptr, {.zeroDisplay = Zero::Hide, .zeroValue = 5},
+                                                                      "         5.00", blank},
+        {Amount,    0,      nullptr, {.zeroDisplay = Zero::Hide, .modified = true},
+                                                                      "         0.00", blank},
+        {Amount,    0,      nullptr, {.zeroDisplay = Zero::HideUntilModified},
+                                                                      "         0.00", blank},
+        {Amount,    0,      nullptr, {.zeroDisplay = Zero::HideUntilModified, .modified = true},
+                                                                      "         0.00", "         0.00"},
+        {Amount,    3,      nullptr, {.uninitialized = true},         "         3.00", blank},
+        {Amount,    3,      nullptr, {.focused = true, .uninitialized = true},
+                                                                      "         3.00", "         3.00"},
+        // Removed separator positions are no characters: no star, no pad.
+        {Amount,    1234567.5, nullptr, {},                      grouped, " 1234567,50",    noThousands},
+        {Amount,    1234567.5, nullptr, {.password = true},      grouped, " **********",    noThousands},
+        {Amount,    1234567.5, nullptr, {.padChar = u'*'},       grouped, "*1234567,50",    noThousands},
+        {Amount,    1234567.5, nullptr, {.uninitialized = true}, grouped, QString(11, u' '), noThousands},
+        // clang-format on
+    };
+    int row = 0;
+    for (const auto& r : rows) {
+        ++row;
+        NumericFieldModel m = Field(r.mask, r.intl);
+        if (r.keys) {
+            m.ClearEntry();
+            ASSERT_EQ(Type(m, QString::fromLatin1(r.keys)), 0) << "row " << row;
+        } else {
+            m.SetValue(r.value);
+        }
+        EXPECT_EQ(m.DisplayText(), r.display) << "row " << row;
+        EXPECT_EQ(m.DrawnText(r.draw), r.drawn) << "row " << row;
+    }
+}
+
 TEST(NumericFieldModel, SteppingWrapsAndClamps)
 {
     NumericFieldModel m = Field(Years);
@@ -481,7 +555,9 @@ TEST(NumericFieldModel, SteppingWrapsAndClamps)
         m.SetValue(r.start);
         ASSERT_TRUE(m.Step(r.step));
         EXPECT_EQ(Shown(m).toStdString(), r.shown) << double(r.start) << " " << r.step;
-        EXPECT_EQ(m.EntryBuffer(), r.shown);
+        // The entry goes on from the stepped value.
+        Type(m, "5");
+        EXPECT_EQ(Shown(m).toStdString(), std::string(r.shown) + "5") << double(r.start) << " " << r.step;
     }
     NumericFieldModel p = Field(Percent);
     p.SetRange(0, 10);
@@ -521,8 +597,8 @@ TEST(NumericFieldModel, CurrencyAndPointOnlyMasks)
     EXPECT_EQ(m.DisplayText(), "    $1.00");
     EXPECT_FALSE(m.ValueFits(80639.13)); // the "$" holds no digit
     m.RebuildEntry();
-    EXPECT_EQ(m.EntryBuffer(), "1.00");
     m.Remove();
+    EXPECT_EQ(m.DisplayText(), "     $1.0");
     long double v = 0;
     ASSERT_TRUE(m.Convert(v));
     EXPECT_EQ(v, 1.0L);

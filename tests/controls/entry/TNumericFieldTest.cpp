@@ -457,7 +457,7 @@ TEST_F(NumericFieldForm, KeyCommands)
     EXPECT_EQ(Shown(amount), "0"); // over the selection: clears
     Type(amount, "12.");
     QTest::keyClick(amount, Qt::Key_Backspace);
-    EXPECT_EQ(amount->Model().EntryBuffer(), "12");
+    EXPECT_EQ(amount->DisplayText(), "           12");
     QTest::keyClick(amount, Qt::Key_Delete);
     EXPECT_EQ(Shown(amount), "1");
     QSignalSpy changes(amount, &TNumericField::OnChange);
@@ -522,6 +522,8 @@ TEST_F(NumericFieldForm, AutoAdvanceMovesTheFocus)
     EXPECT_EQ(QApplication::focusWidget(), amount);
 }
 
+// The model draws; the field hands it the properties, the focus and the
+// modified mark.
 TEST_F(NumericFieldForm, ZeroDisplayAndPadding)
 {
     result->SetZeroDisplay(TNumericField::zdHide);
@@ -533,6 +535,18 @@ TEST_F(NumericFieldForm, ZeroDisplayAndPadding)
     EXPECT_EQ(result->DrawnText(), "*********1.00");
     result->SetOptions(TNumericField::efoPasswordMode);
     EXPECT_EQ(result->DrawnText(), "*************");
+
+    amount->SetZeroDisplayValue(5);
+    amount->SetZeroDisplay(TNumericField::zdHideUntilModified);
+    amount->SetNumberValue(5);
+    EXPECT_EQ(amount->DrawnText().trimmed(), "");
+    TabInto(amount);
+    EXPECT_EQ(amount->DrawnText().trimmed(), "5.00");
+    button->setFocus(Qt::TabFocusReason);
+    Settle();
+    EXPECT_EQ(amount->DrawnText().trimmed(), "");
+    amount->SetModified(true);
+    EXPECT_EQ(amount->DrawnText().trimmed(), "5.00");
 }
 
 TEST_F(NumericFieldForm, ContextMenuItemsFollowTheState)
@@ -795,18 +809,10 @@ TEST_F(NumericFieldForm, SignsAndPeriodsTypedAsKeys)
     EXPECT_EQ(amount->NumberValue(), -1.23);
 
     TNumericField* parens = MakeField("###.##p");
-    parens->SetNumberValue(-1.5);
-    EXPECT_EQ(parens->DrawnText(), " (1.50)");
-    parens->SetNumberValue(1.5);
-    EXPECT_EQ(parens->DrawnText(), "  1.50 ");
-    TNumericField* trailing = MakeField("###.##g");
-    trailing->SetNumberValue(-1.5);
-    EXPECT_EQ(trailing->DrawnText(), "  1.50-");
-    trailing->SetZeroDisplay(TNumericField::zdHideUntilModified);
-    trailing->SetNumberValue(0);
-    EXPECT_EQ(trailing->DrawnText().trimmed(), "");
-    trailing->SetModified(true);
-    EXPECT_EQ(trailing->DrawnText().trimmed(), "0.00");
+    parens->show();
+    TabInto(parens);
+    Type(parens, "1.5-");
+    EXPECT_EQ(parens->DrawnText(), "  (1.5)");
 }
 
 TEST_F(NumericFieldForm, ClickIntoAnInactiveWindowSelectsNothing)
