@@ -79,6 +79,7 @@ public:
 
     // Display text to number; false when it does not parse.
     bool Convert(long double& value) const { return ConvertText(display_, value); }
+    bool ConvertText(const QString& text, long double& value) const;
     // No editable position holds anything.
     bool AllBlank() const;
     // The built-in checks: 0 or 256/257/258. With writeBack and a valid
@@ -127,7 +128,6 @@ private:
     QString MergeIntoMask(const std::string& number) const;
     // A display text stripped to a plain number text.
     std::string StrippedText(const QString& text) const;
-    bool ConvertText(const QString& text, long double& value) const;
     // Rebuilds the display from the entry buffer (hidden decimal places).
     void UpdateDisplayFromEntry();
     Edit AddChar(QChar ch);

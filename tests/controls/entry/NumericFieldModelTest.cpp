@@ -429,6 +429,24 @@ TEST(NumericFieldModel, ConversionAndValidationCodes)
     }
 
     NumericFieldModel m = Field(Percent);
+    // Display texts no key sequence makes, as another mask or locale left
+    // them: what is no number is refused.
+    const struct {
+        QString display;
+        bool ok;
+        long double value;
+    } texts[] = {
+        {"        ", true, 0},    {"  6.7500", true, 6.75}, {"  6.    ", true, 6},  {"   .5   ", true, 0.5},
+        {"  -.5   ", true, -0.5}, {"  6 .5  ", true, 6.5},  {" 1x.0000", false, 0}, {"  - 5   ", false, 0},
+    };
+    for (const auto& r : texts) {
+        long double v = -1;
+        EXPECT_EQ(m.ConvertText(r.display, v), r.ok) << r.display.toStdString();
+        if (r.ok) {
+            EXPECT_EQ(v, r.value) << r.display.toStdString();
+        }
+    }
+
     m.SetRange(0, 10);
     m.SetValue(12.5);
     EXPECT_EQ(m.Validate(false), vcRange);
