@@ -426,11 +426,19 @@ void THtmlHelpViewer::PlaceBesideOwner()
     const int right = screen.right() - beside.right(), left = beside.left() - screen.left();
     const int room = std::max(right, left) - decoration.width();
     constexpr int UsefulWidth = 480;
-    if (room < UsefulWidth)
+    // Short of that, a useful width against the screen's edge still leaves
+    // half the owner in sight, where the desktop would centre it on top.
+    // There the right side comes first: the owner's fields start at its left.
+    const auto coversLittle = [&](int side) {
+        return UsefulWidth - (side - decoration.width()) <= owner->width() / 2;
+    };
+    if (room < UsefulWidth && !coversLittle(room + decoration.width()))
         return;
-    resize(std::min(width(), room), height());
+    const bool toRight = room >= UsefulWidth ? right >= left : coversLittle(right);
+    resize(std::clamp(room, UsefulWidth, std::max(UsefulWidth, width())), height());
     const int wide = width() + decoration.width(), high = height() + decoration.height();
-    const int x = right >= left ? beside.right() + 1 : beside.left() - wide;
+    const int x = toRight ? std::min(beside.right() + 1, screen.right() + 1 - wide)
+                          : std::max(beside.left() - wide, screen.left());
     const int y = std::clamp(beside.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - high));
     move(x, y);
 }

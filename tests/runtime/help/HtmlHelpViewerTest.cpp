@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -194,6 +195,36 @@ TEST_F(HtmlHelpViewerTest, AFirstWindowStandsBesideItsOwnerWhereTheScreenHasRoom
     EXPECT_TRUE(screen.contains(help));
     EXPECT_GE(help.width(), 480);
     EXPECT_EQ(help.top(), beside.top());
+}
+
+// The owner takes half the screen at one edge; the other half is short of
+// a useful width, yet a window of that width covers little of the owner.
+TEST_F(HtmlHelpViewerTest, AFirstWindowShortOfRoomStandsAtTheScreensEdgeCoveringLittleOfItsOwner)
+{
+    for (const bool ownerLeft : {true, false}) {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const int wide = screen.width() / 2;
+        ASSERT_LT(screen.width() - wide, 480);
+        QWidget owner;
+        owner.setGeometry(ownerLeft ? screen.left() : screen.right() + 1 - wide, screen.top() + 20, wide,
+                          100);
+        owner.show();
+        // A file of its own each time: a file's window comes back where it was.
+        std::string file = file_;
+        if (!ownerLeft) {
+            file += ".again.chm";
+            std::filesystem::copy_file(file_, file, std::filesystem::copy_options::overwrite_existing);
+        }
+        HtmlHelpRequest(&owner, file.c_str(), HH_DISPLAY_TOPIC, 0);
+        ASSERT_NE(Only(), nullptr);
+        const QRect help = Only()->frameGeometry(), beside = owner.frameGeometry();
+        EXPECT_EQ(Only()->width(), 480) << ownerLeft;
+        EXPECT_EQ(ownerLeft ? help.right() : help.left(), ownerLeft ? screen.right() : screen.left())
+            << ownerLeft;
+        EXPECT_LE(help.intersected(beside).width(), beside.width() / 2) << ownerLeft;
+        EXPECT_EQ(help.top(), beside.top()) << ownerLeft;
+        THtmlHelpViewer::CloseAll();
+    }
 }
 
 TEST_F(HtmlHelpViewerTest, AFirstWindowWithNoRoomBesideItsOwnerIsLeftToTheDesktop)
