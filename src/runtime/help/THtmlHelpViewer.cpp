@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -15,6 +16,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -42,17 +44,34 @@ class ArchiveBrowser : public QTextBrowser {
 public:
     ArchiveBrowser(const ChmArchive& archive, QWidget* parent) : QTextBrowser(parent), archive_(archive) {}
 
-    QVariant loadResource(int, const QUrl& url) override
+    QVariant loadResource(int type, const QUrl& url) override
     {
         if (url.scheme() != QLatin1String(THtmlHelpViewer::TopicScheme))
             return {};
         const auto data = archive_.Read(url.path().toStdString());
         if (!data)
             return {};
-        return QByteArray(data->data(), static_cast<qsizetype>(data->size()));
+        QByteArray bytes(data->data(), static_cast<qsizetype>(data->size()));
+        if (type == QTextDocument::StyleSheetResource)
+            bytes += DarkThemeRules();
+        return bytes;
     }
 
 private:
+    // Pages are styled for a light page: under a dark theme their own
+    // heading and table-header colours would vanish into the background, so
+    // rules in the theme's colours follow theirs.
+    QByteArray DarkThemeRules() const
+    {
+        const QPalette& colors = palette();
+        if (colors.color(QPalette::Base).lightness() >= colors.color(QPalette::Text).lightness())
+            return {};
+        return QStringLiteral("\nh1, h2, h3 { color: %1; }\nth { background-color: %2; color: %3; }\n")
+            .arg(colors.color(QPalette::Link).name(), colors.color(QPalette::AlternateBase).name(),
+                 colors.color(QPalette::Text).name())
+            .toUtf8();
+    }
+
     const ChmArchive& archive_;
 };
 

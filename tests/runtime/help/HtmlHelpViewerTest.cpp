@@ -1,17 +1,23 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
 #include <QWindow>
 
 #include "ChmFixture.h"
@@ -235,6 +241,51 @@ TEST_F(HtmlHelpViewerTest, AFirstWindowWithNoRoomBesideItsOwnerIsLeftToTheDeskto
     HtmlHelpRequest(&owner, file_.c_str(), HH_DISPLAY_TOPIC, 0);
     ASSERT_NE(Only(), nullptr);
     EXPECT_EQ(Only()->size(), QSize(780, 540));
+}
+
+// A page styled for a light background: its heading and table-header
+// colours must still stand out under a dark theme, and stay its own under a
+// light one.
+TEST_F(HtmlHelpViewerTest, PageColoursStayReadableUnderADarkTheme)
+{
+    ChmFixture styled;
+    const std::string file = styled.Build(
+        {{"help.css", "h1 { color: #1f3f7f; }\nth { background-color: #e4e8f0; }\n"},
+         {"page.htm", "<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"help.css\"></head><body>"
+                      "<h1>Heading</h1><table><tr><th>Field</th></tr></table></body></html>"}},
+        "page.htm");
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    dark.setColor(QPalette::AlternateBase, QColor(0x36, 0x36, 0x36));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+    for (const bool isDark : {true, false}) {
+        QApplication::setPalette(isDark ? dark : light);
+        ASSERT_NE(HtmlHelpRequest(nullptr, file.c_str(), HH_DISPLAY_TOPIC, 0), 0);
+        ASSERT_NE(Only(), nullptr);
+        const QTextDocument* page = Only()->Browser()->document();
+        const QColor base = Only()->Browser()->palette().color(QPalette::Base);
+        QColor heading, header;
+        for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+            if (block.text() == "Heading")
+                heading = block.begin().fragment().charFormat().foreground().color();
+            if (block.text() == "Field")
+                if (QTextTableCell cell = QTextCursor(block).currentTable()->cellAt(QTextCursor(block));
+                    cell.isValid())
+                    header = cell.format().background().color();
+        }
+        if (isDark) {
+            EXPECT_GT(heading.lightness() - base.lightness(), 100) << heading.name().toStdString();
+            EXPECT_LT(header.lightness(), dark.color(QPalette::Text).lightness() - 100)
+                << header.name().toStdString();
+        } else {
+            EXPECT_EQ(heading, QColor(0x1f, 0x3f, 0x7f));
+            EXPECT_EQ(header, QColor(0xe4, 0xe8, 0xf0));
+        }
+        THtmlHelpViewer::CloseAll();
+    }
+    QApplication::setPalette(light);
 }
 
 TEST_F(HtmlHelpViewerTest, LinksInsideTheFileAreFollowedAndPicturesShown)
